@@ -1,0 +1,1 @@
+// Keeps the core library non-empty before any module has sources.
