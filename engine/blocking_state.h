@@ -1,0 +1,80 @@
+#pragma once
+// The blocking engine's in-memory model: three ordered lists with selection marks,
+// the blocked count, the four rule flags and the play-sound option.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace hushwall {
+
+// An ordered list of single-line ANSI texts, each with a selection mark. Indices are
+// 16-bit signed in the window toolkit, so a list never holds more than kMaxEntries.
+class EntryList {
+ public:
+  static constexpr int kMaxEntries = 32767;
+
+  int Count() const;
+  const std::string& At(int index) const;
+  bool IsSelected(int index) const;
+  void SetSelected(int index, bool selected);
+
+  // Appends without looking for an equal entry; false (and no change) when full.
+  bool Append(std::string_view text);
+  void RemoveAt(int index);
+  void Clear();
+
+  // Changes whenever the entries (not the marks) change, so a view can skip
+  // comparing content that cannot have changed.
+  std::uint64_t Revision() const;
+
+ private:
+  struct Entry {
+    std::string text;
+    bool selected = false;
+  };
+  std::vector<Entry> entries_;
+  std::uint64_t revision_ = 0;
+};
+
+// Rule flags count as on only when they hold exactly 1.
+struct RuleFlags {
+  std::int16_t StereotypeWindows = 1;
+  std::int16_t NoMaxButton = 1;
+  std::int16_t NoMinButton = 0;
+  std::int16_t NoTitleBar = 0;
+};
+
+inline bool IsOn(std::int16_t flag) { return flag == 1; }
+
+class BlockingState {
+ public:
+  EntryList& SeenList() { return seen_; }
+  EntryList& RemoveList() { return remove_; }
+  EntryList& BlockedLog() { return blocked_; }
+  const EntryList& SeenList() const { return seen_; }
+  const EntryList& RemoveList() const { return remove_; }
+  const EntryList& BlockedLog() const { return blocked_; }
+
+  // The blocked log keeps its newest lines: when full, the oldest line goes.
+  void AppendLogLine(std::string_view line);
+
+  std::int64_t BlockedCount() const { return blocked_count_; }
+  void RaiseBlockedCount() { ++blocked_count_; }
+
+  RuleFlags& Flags() { return flags_; }
+  const RuleFlags& Flags() const { return flags_; }
+
+  bool PlaySound() const { return play_sound_; }
+  void SetPlaySound(bool on) { play_sound_ = on; }
+
+ private:
+  EntryList seen_;
+  EntryList remove_;
+  EntryList blocked_;
+  std::int64_t blocked_count_ = 0;
+  RuleFlags flags_;
+  bool play_sound_ = true;
+};
+
+}  // namespace hushwall
