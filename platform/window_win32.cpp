@@ -1,0 +1,57 @@
+#include "platform/window_win32.h"
+
+namespace hushwall {
+
+Window::~Window() {
+  if (handle_) {
+    // The window outlives no owner: detach first so no message reaches a dead object.
+    SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
+    DestroyWindow(handle_);
+  }
+}
+
+void Window::RegisterClassOnce(const char* class_name, UINT class_styles, HBRUSH background,
+                               HICON icon) {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  WNDCLASSEXA existing{sizeof(existing)};
+  if (GetClassInfoExA(instance, class_name, &existing)) return;
+  WNDCLASSEXA window_class{sizeof(window_class)};
+  window_class.style = class_styles;
+  window_class.lpfnWndProc = Procedure;
+  window_class.hInstance = instance;
+  window_class.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  window_class.hbrBackground = background;
+  window_class.hIcon = icon;
+  window_class.lpszClassName = class_name;
+  RegisterClassExA(&window_class);
+}
+
+HWND Window::Create(const char* class_name, const char* caption, DWORD style, DWORD ex_style,
+                    int x, int y, int width, int height, HWND parent, HMENU menu_or_id) {
+  return CreateWindowExA(ex_style, class_name, caption, style, x, y, width, height, parent,
+                         menu_or_id, GetModuleHandleA(nullptr), this);
+}
+
+LRESULT Window::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  return DefWindowProcA(handle_, message, wparam, lparam);
+}
+
+LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTA*>(lparam);
+    auto* self = static_cast<Window*>(create->lpCreateParams);
+    self->handle_ = window;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcA(window, message, wparam, lparam);
+  if (message == WM_NCDESTROY) {
+    LRESULT result = self->HandleMessage(message, wparam, lparam);
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    self->handle_ = nullptr;
+    return result;
+  }
+  return self->HandleMessage(message, wparam, lparam);
+}
+
+}  // namespace hushwall

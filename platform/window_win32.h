@@ -1,0 +1,34 @@
+#pragma once
+// The small base of every window class: `this` travels in lpCreateParams, is stored
+// at WM_NCCREATE and cleared at WM_NCDESTROY; the derived class dispatches messages
+// to named handlers in HandleMessage.
+#include <windows.h>
+
+namespace hushwall {
+
+class Window {
+ public:
+  Window() = default;
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+  virtual ~Window();
+
+  HWND Handle() const { return handle_; }
+
+ protected:
+  // Registers the class once per process (CS_DBLCLKS unless styles say otherwise).
+  static void RegisterClassOnce(const char* class_name, UINT class_styles = CS_DBLCLKS,
+                                HBRUSH background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                                HICON icon = nullptr);
+  HWND Create(const char* class_name, const char* caption, DWORD style, DWORD ex_style, int x,
+              int y, int width, int height, HWND parent, HMENU menu_or_id);
+
+  // Returns the message result; the default forwards to DefWindowProcA.
+  virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  HWND handle_ = nullptr;
+};
+
+}  // namespace hushwall

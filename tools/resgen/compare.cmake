@@ -1,0 +1,15 @@
+# Regenerates every resource into OUT and compares each file with the committed one.
+file(REMOVE_RECURSE ${OUT})
+file(MAKE_DIRECTORY ${OUT})
+execute_process(COMMAND ${RESGEN} ${OUT} RESULT_VARIABLE status OUTPUT_QUIET)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "resgen failed: ${status}")
+endif()
+file(GLOB fresh RELATIVE ${OUT} ${OUT}/*)
+foreach(name IN LISTS fresh)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT}/${name} ${RESOURCES}/${name}
+    RESULT_VARIABLE differs)
+  if(differs)
+    message(FATAL_ERROR "resources/${name} differs from the generator's output; run resgen resources")
+  endif()
+endforeach()

@@ -1,0 +1,125 @@
+// Usage: resgen <resources folder>. Writes every registered resource file there.
+#include "resgen.h"
+
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <string>
+
+namespace resgen {
+namespace {
+std::map<std::string, Generator>& Registry() {
+  static std::map<std::string, Generator> registry;
+  return registry;
+}
+}  // namespace
+
+Registration::Registration(const char* file_name, Generator generator) {
+  Registry()[file_name] = generator;
+}
+
+void PutLe16(Bytes& out, unsigned value) {
+  out.push_back(value & 255);
+  out.push_back((value >> 8) & 255);
+}
+
+void PutLe32(Bytes& out, std::uint32_t value) {
+  PutLe16(out, value & 0xFFFF);
+  PutLe16(out, value >> 16);
+}
+
+Bytes Bmp24(const Image& image) {
+  const std::uint32_t stride = (std::uint32_t(image.width) * 3 + 3) & ~3u;
+  const std::uint32_t data_size = stride * image.height;
+  Bytes out;
+  out.push_back('B');
+  out.push_back('M');
+  PutLe32(out, 54 + data_size);
+  PutLe32(out, 0);
+  PutLe32(out, 54);
+  PutLe32(out, 40);
+  PutLe32(out, image.width);
+  PutLe32(out, image.height);
+  PutLe16(out, 1);
+  PutLe16(out, 24);
+  PutLe32(out, 0);
+  PutLe32(out, data_size);
+  PutLe32(out, 2835);
+  PutLe32(out, 2835);
+  PutLe32(out, 0);
+  PutLe32(out, 0);
+  for (int y = image.height - 1; y >= 0; --y) {
+    for (int x = 0; x < image.width; ++x) {
+      std::uint32_t p = image.At(x, y);
+      out.push_back(p & 255);
+      out.push_back((p >> 8) & 255);
+      out.push_back((p >> 16) & 255);
+    }
+    for (std::uint32_t pad = image.width * 3; pad < stride; ++pad) out.push_back(0);
+  }
+  return out;
+}
+
+Bytes Ico32(const Image& image, const std::vector<bool>& opaque) {
+  const std::uint32_t mask_stride = ((image.width + 31) / 32) * 4;
+  const std::uint32_t image_size = 40 + image.width * image.height * 4 + mask_stride * image.height;
+  Bytes out;
+  PutLe16(out, 0);
+  PutLe16(out, 1);
+  PutLe16(out, 1);
+  out.push_back(image.width & 255);
+  out.push_back(image.height & 255);
+  out.push_back(0);
+  out.push_back(0);
+  PutLe16(out, 1);
+  PutLe16(out, 32);
+  PutLe32(out, image_size);
+  PutLe32(out, 22);
+  PutLe32(out, 40);
+  PutLe32(out, image.width);
+  PutLe32(out, image.height * 2);
+  PutLe16(out, 1);
+  PutLe16(out, 32);
+  PutLe32(out, 0);
+  PutLe32(out, image.width * image.height * 4 + mask_stride * image.height);
+  PutLe32(out, 0);
+  PutLe32(out, 0);
+  PutLe32(out, 0);
+  PutLe32(out, 0);
+  for (int y = image.height - 1; y >= 0; --y) {
+    for (int x = 0; x < image.width; ++x) {
+      std::uint32_t p = image.At(x, y);
+      bool on = opaque[std::size_t(y) * image.width + x];
+      PutLe32(out, on ? (p | 0xFF000000u) : 0);
+    }
+  }
+  for (int y = image.height - 1; y >= 0; --y) {
+    Bytes row(mask_stride, 0);
+    for (int x = 0; x < image.width; ++x) {
+      if (!opaque[std::size_t(y) * image.width + x]) row[x / 8] |= 0x80 >> (x % 8);
+    }
+    out.insert(out.end(), row.begin(), row.end());
+  }
+  return out;
+}
+
+}  // namespace resgen
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: resgen <resources folder>\n");
+    return 2;
+  }
+  for (const auto& [name, generate] : resgen::Registry()) {
+    resgen::Bytes bytes = generate();
+    std::string path = std::string(argv[1]) + "/" + name;
+    std::ofstream file(path, std::ios::binary);
+    file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    if (!file) {
+      std::fprintf(stderr, "resgen: cannot write %s\n", path.c_str());
+      return 1;
+    }
+    std::printf("%s: %zu bytes\n", path.c_str(), bytes.size());
+  }
+  return 0;
+}

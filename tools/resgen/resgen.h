@@ -1,0 +1,42 @@
+#pragma once
+// The resource generator: every binary resource of the program is made by a
+// generator registered here, so the committed files can be rebuilt byte for byte.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace resgen {
+
+using Bytes = std::vector<std::uint8_t>;
+using Generator = Bytes (*)();
+
+// Registers a generator for a file name relative to resources/.
+struct Registration {
+  Registration(const char* file_name, Generator generator);
+};
+
+// Pixels are rows top to bottom, each pixel 0x00RRGGBB.
+struct Image {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;
+
+  Image(int w, int h, std::uint32_t fill = 0) : width(w), height(h), pixels(std::size_t(w) * h, fill) {}
+  std::uint32_t& At(int x, int y) { return pixels[std::size_t(y) * width + x]; }
+  std::uint32_t At(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
+};
+
+inline std::uint32_t Rgb(int r, int g, int b) {
+  return (std::uint32_t(r & 255) << 16) | (std::uint32_t(g & 255) << 8) | std::uint32_t(b & 255);
+}
+
+// A Windows .bmp file, 24 bits per pixel, bottom-up.
+Bytes Bmp24(const Image& image);
+// A Windows .ico file with one 32 x 32 (or any size) 32-bit image with alpha taken
+// from `opaque` (false = transparent, AND-mask bit set).
+Bytes Ico32(const Image& image, const std::vector<bool>& opaque);
+
+void PutLe16(Bytes& out, unsigned value);
+void PutLe32(Bytes& out, std::uint32_t value);
+
+}  // namespace resgen
