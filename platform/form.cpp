@@ -1,0 +1,43 @@
+#include "platform/form.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace hushwall {
+namespace {
+
+constexpr std::int64_t kTwipsPerInch = 1440;
+
+std::int64_t DivideRoundHalfEven(std::int64_t numerator, std::int64_t denominator) {
+  const bool negative = (numerator < 0) != (denominator < 0);
+  std::int64_t n = numerator < 0 ? -numerator : numerator;
+  std::int64_t d = denominator < 0 ? -denominator : denominator;
+  std::int64_t quotient = n / d;
+  std::int64_t twice_rest = 2 * (n % d);
+  if (twice_rest > d || (twice_rest == d && quotient % 2 == 1)) ++quotient;
+  return negative ? -quotient : quotient;
+}
+
+}  // namespace
+
+int TwipsToPixels(int twips, int dpi) {
+  return static_cast<int>(DivideRoundHalfEven(std::int64_t{twips} * dpi, kTwipsPerInch));
+}
+
+int PixelsToTwips(int pixels, int dpi) {
+  return static_cast<int>(DivideRoundHalfEven(std::int64_t{pixels} * kTwipsPerInch, dpi));
+}
+
+std::vector<const ControlSpec*> CreationOrder(std::span<const ControlSpec> controls) {
+  std::vector<const ControlSpec*> order;
+  for (const ControlSpec& control : controls) order.push_back(&control);
+  std::stable_sort(order.begin(), order.end(), [](const ControlSpec* a, const ControlSpec* b) {
+    const bool a_inside = a->parent != nullptr;
+    const bool b_inside = b->parent != nullptr;
+    if (a_inside != b_inside) return !a_inside;
+    return a->tab_index < b->tab_index;
+  });
+  return order;
+}
+
+}  // namespace hushwall

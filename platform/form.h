@@ -1,0 +1,38 @@
+#pragma once
+// Child controls declared as data, positioned in twips like the window layouts they
+// come from, and the conversion to the screen's pixels.
+#include <span>
+#include <vector>
+
+namespace hushwall {
+
+enum class ControlKind { Pane, ListBox, Label, CheckBox, PushButton, Picture };
+
+struct FontSpec {
+  const char* face = "MS Sans Serif";
+  int tenths_of_point = 82;  // 8.25 point, shown to a tenth
+  bool bold = false;
+};
+
+struct ControlSpec {
+  const char* name;
+  ControlKind kind;
+  const char* caption;
+  const char* parent;  // name of the pane holding it; nullptr: the window itself
+  int left, top, width, height;  // twips, relative to the parent's client area
+  bool visible;
+  int tab_index;  // order among the controls of one parent
+  FontSpec font;
+  int id;  // control id for notifications
+};
+
+// A twips value in pixels at `dpi` dots per inch (1440 twips to the inch), rounded
+// to the nearest pixel, halves to the even neighbour.
+int TwipsToPixels(int twips, int dpi);
+int PixelsToTwips(int pixels, int dpi);
+
+// The order to create the controls in: the window's own controls first, then those
+// inside panes, each group by tab index. Creation order is tab order per parent.
+std::vector<const ControlSpec*> CreationOrder(std::span<const ControlSpec> controls);
+
+}  // namespace hushwall

@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "ui/main/status_animation.h"
+#include "ui/main/tray_menu.h"
+
+namespace hushwall {
+namespace {
+
+// Runs the 100 ms animation timer on a simulated clock; logged blocks come at the
+// given times. Returns the frames shown, in order.
+std::vector<int> FramesShown(const std::vector<int>& block_times_ms, int until_ms) {
+  StatusAnimation animation;
+  std::vector<int> frames;
+  bool timer_running = false;
+  int next_tick = 0;
+  std::size_t next_block = 0;
+  for (int now = 0; now <= until_ms; ++now) {
+    if (next_block < block_times_ms.size() && block_times_ms[next_block] == now) {
+      ++next_block;
+      if (animation.Start()) {
+        timer_running = true;
+        next_tick = now + 100;
+      }
+    }
+    if (timer_running && now == next_tick) {
+      StatusAnimation::Step step = animation.Tick();
+      frames.push_back(step.frame_shown);
+      if (step.finished) timer_running = false;
+      next_tick += 100;
+    }
+  }
+  EXPECT_EQ(timer_running, animation.Running());
+  return frames;
+}
+
+TEST(StatusAnimation, OneBlockShowsFramesZeroToSevenThenStops) {
+  EXPECT_EQ(FramesShown({0}, 3000), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
+}
+
+TEST(StatusAnimation, TwoBlocks300MsApartGiveOneEightFrameAnimation) {
+  EXPECT_EQ(FramesShown({0, 300}, 3000), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
+}
+
+TEST(StatusAnimation, BlockAfterTheEndStartsAFreshAnimationFromFrameZero) {
+  EXPECT_EQ(FramesShown({0, 1000}, 3000),
+            (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 0, 1, 2, 3, 4, 5, 6, 7}));
+}
+
+TEST(StatusAnimation, FinishesOnTheEighthTickAndResetsTheFrame) {
+  StatusAnimation animation;
+  ASSERT_TRUE(animation.Start());
+  for (int tick = 1; tick <= 7; ++tick) {
+    EXPECT_FALSE(animation.Tick().finished);
+    EXPECT_EQ(animation.AnimFrame(), tick);
+  }
+  StatusAnimation::Step last = animation.Tick();
+  EXPECT_TRUE(last.finished);
+  EXPECT_EQ(last.frame_shown, 7);
+  EXPECT_EQ(animation.AnimFrame(), 0);
+  EXPECT_FALSE(animation.Running());
+}
+
+std::vector<std::string> VisibleNames(const Menu& menu) {
+  std::vector<std::string> names;
+  for (const MenuEntry& entry : menu.VisibleEntries()) names.push_back(entry.name);
+  return names;
+}
+
+TEST(TrayMenu, DisableAndEnableSwapOnlyTheirTwoEntries) {
+  Menu tray = MakeTrayMenu();
+  BlockingSwitch blocking(tray);
+  const std::vector<std::string> enabled{"mnu4", "mnuShowWindow", "mnu2", "mnuDisablepopup",
+                                         "mnu1", "mnuCancel", "mnu3", "mnuUnloadExit"};
+  std::vector<std::string> disabled = enabled;
+  disabled[3] = "mnuEnablepopup";
+
+  EXPECT_TRUE(blocking.Enabled());
+  EXPECT_EQ(VisibleNames(tray), enabled);
+  blocking.Disable();
+  EXPECT_FALSE(blocking.Enabled());
+  EXPECT_EQ(VisibleNames(tray), disabled);
+  blocking.Disable();
+  EXPECT_EQ(VisibleNames(tray), disabled);
+  blocking.Enable();
+  EXPECT_TRUE(blocking.Enabled());
+  EXPECT_EQ(VisibleNames(tray), enabled);
+}
+
+TEST(TrayMenu, ShowHushWallIsTheOnlyDefaultEntry) {
+  Menu tray = MakeTrayMenu();
+  for (const MenuEntry& entry : tray.Entries())
+    EXPECT_EQ(entry.is_default, std::string(entry.name) == "mnuShowWindow") << entry.name;
+}
+
+}  // namespace
+}  // namespace hushwall

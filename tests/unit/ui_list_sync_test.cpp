@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "ui/main/list_sync.h"
+
+namespace hushwall {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+Texts Apply(Texts list, const std::vector<ListEdit>& edits) {
+  for (const ListEdit& edit : edits) {
+    EXPECT_GE(edit.index, 0);
+    if (edit.kind == ListEdit::Kind::Delete) {
+      EXPECT_LT(edit.index, static_cast<int>(list.size()));
+      list.erase(list.begin() + edit.index);
+    } else {
+      EXPECT_LE(edit.index, static_cast<int>(list.size()));
+      list.insert(list.begin() + edit.index, edit.text);
+    }
+  }
+  return list;
+}
+
+std::size_t LongestCommonSubsequence(const Texts& a, const Texts& b) {
+  std::vector<std::vector<std::size_t>> table(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
+  for (std::size_t i = 1; i <= a.size(); ++i)
+    for (std::size_t j = 1; j <= b.size(); ++j)
+      table[i][j] = a[i - 1] == b[j - 1] ? table[i - 1][j - 1] + 1
+                                         : std::max(table[i - 1][j], table[i][j - 1]);
+  return table[a.size()][b.size()];
+}
+
+struct EditCase {
+  const char* what;
+  Texts shown;
+  Texts wanted;
+  std::size_t edits;
+};
+
+TEST(ComputeListEdits, TurnsShownIntoWantedWithFewestEdits) {
+  const EditCase cases[] = {
+      {"unchanged", {"a", "b", "c"}, {"a", "b", "c"}, 0},
+      {"both empty", {}, {}, 0},
+      {"fill an empty box", {}, {"a", "b"}, 2},
+      {"empty a full box", {"a", "b"}, {}, 2},
+      {"append at the end", {"a", "b"}, {"a", "b", "c"}, 1},
+      {"scan drops one unselected title and adds a new one", {"a", "b", "c"}, {"a", "c", "d"}, 2},
+      {"oldest log line goes, a new one comes", {"1", "2", "3", "4"}, {"2", "3", "4", "5"}, 2},
+      {"same text twice, one removed", {"x", "x", "y"}, {"x", "y"}, 1},
+      {"order reversed", {"a", "b", "c"}, {"c", "b", "a"}, 4},
+      {"case differs: different text", {"Opera"}, {"opera"}, 2},
+  };
+  for (const EditCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto edits = ComputeListEdits(c.shown, c.wanted);
+    EXPECT_EQ(Apply(c.shown, edits), c.wanted);
+    EXPECT_EQ(edits.size(), c.edits);
+  }
+}
+
+TEST(ComputeListEdits, RandomListsMatchTheLongestCommonSubsequence) {
+  std::mt19937 random(20240521);
+  for (int round = 0; round < 400; ++round) {
+    auto make = [&] {
+      Texts list(random() % 12);
+      for (auto& text : list) text = std::string(1, static_cast<char>('a' + random() % 5));
+      return list;
+    };
+    Texts shown = make();
+    Texts wanted = make();
+    auto edits = ComputeListEdits(shown, wanted);
+    ASSERT_EQ(Apply(shown, edits), wanted);
+    ASSERT_EQ(edits.size(), shown.size() + wanted.size() - 2 * LongestCommonSubsequence(shown, wanted));
+  }
+}
+
+TEST(ComputeListEdits, FullLogShiftedByOneLineStaysTwoEdits) {
+  Texts shown;
+  for (int i = 0; i < 32767; ++i) shown.push_back("line " + std::to_string(i));
+  Texts wanted(shown.begin() + 1, shown.end());
+  wanted.push_back("line 32767");
+  auto edits = ComputeListEdits(shown, wanted);
+  EXPECT_EQ(edits.size(), 2u);
+  EXPECT_EQ(Apply(shown, edits), wanted);
+}
+
+TEST(ComputeListEdits, UnrelatedLongListsAreStillReplacedCorrectly) {
+  Texts shown;
+  Texts wanted;
+  for (int i = 0; i < 3000; ++i) {
+    shown.push_back("old " + std::to_string(i));
+    wanted.push_back("new " + std::to_string(i));
+  }
+  EXPECT_EQ(Apply(shown, ComputeListEdits(shown, wanted)), wanted);
+}
+
+}  // namespace
+}  // namespace hushwall

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include "platform/form.h"
+#include "ui/main/command_line.h"
+#include "ui/main/tray_mouse.h"
+
+namespace hushwall {
+namespace {
+
+TEST(CommandLine, ArgumentsFollowTheProgramName) {
+  struct Case {
+    const char* line;
+    const char* arguments;
+  } cases[] = {
+      {R"("C:\Program Files\HushWall\hushwall.exe" /H)", "/H"},
+      {R"(C:\HushWall\hushwall.exe /h)", "/h"},
+      {R"(hushwall.exe)", ""},
+      {R"("C:\a b\hushwall.exe")", ""},
+      {R"(hushwall.exe   /H  )", "/H  "},
+      {R"("C:\a b\hushwall.exe"/H)", "/H"},
+      {R"(hushwall.exe /H /X)", "/H /X"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ArgumentsOf(c.line), c.arguments) << c.line;
+}
+
+TEST(CommandLine, OnlyTheWholeStringSlashHInAnyCaseAsksToStayHidden) {
+  struct Case {
+    const char* arguments;
+    bool hidden;
+  } cases[] = {
+      {"/H", true}, {"/h", true},   {"", false},     {"/H ", false}, {"/H /X", false},
+      {"H", false}, {"-H", false},  {"/HH", false},  {" /H", false}, {"/", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(AsksToStayHidden(c.arguments), c.hidden) << c.arguments;
+}
+
+TEST(TrayMouse, ButtonMessagesRouteToMenuOrWindow) {
+  struct Case {
+    unsigned message;
+    TrayMouseAction action;
+  } cases[] = {
+      {0x0201, TrayMouseAction::OpenMenu},  {0x0205, TrayMouseAction::OpenMenu},
+      {0x0203, TrayMouseAction::ShowWindow}, {0x0200, TrayMouseAction::None},
+      {0x0202, TrayMouseAction::None},      {0x0204, TrayMouseAction::None},
+      {0x0206, TrayMouseAction::None},      {0x0207, TrayMouseAction::None},
+  };
+  for (const Case& c : cases) EXPECT_EQ(RouteTrayMouse(c.message), c.action) << c.message;
+}
+
+TEST(Twips, ConvertAtTheScreensRealDpi) {
+  struct Case {
+    int twips;
+    int dpi;
+    int pixels;
+  } cases[] = {
+      {6690, 96, 446}, {4110, 96, 274}, {15, 96, 1},     {7, 96, 0},     {8, 96, 1},
+      {6690, 120, 558},  // 557.5: half goes to the even neighbour
+      {6660, 120, 555},  // 555 exactly
+      {4110, 144, 411}, {22, 96, 1},    {-15, 96, -1},   {0, 96, 0},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(TwipsToPixels(c.twips, c.dpi), c.pixels) << c.twips << " twips at " << c.dpi;
+  EXPECT_EQ(PixelsToTwips(446, 96), 6690);
+  EXPECT_EQ(PixelsToTwips(1, 120), 12);
+}
+
+TEST(Form, WindowControlsComeFirstThenPaneControlsEachByTabIndex) {
+  const ControlSpec controls[] = {
+      {"lstInside", ControlKind::ListBox, "", "Frame1", 0, 0, 1, 1, true, 0, {}, 1},
+      {"Frame1", ControlKind::Pane, "", nullptr, 0, 0, 1, 1, true, 2, {}, 2},
+      {"lblOutside", ControlKind::Label, "", nullptr, 0, 0, 1, 1, true, 1, {}, 3},
+      {"chkInside", ControlKind::CheckBox, "", "Frame1", 0, 0, 1, 1, true, 1, {}, 4},
+  };
+  std::vector<std::string> names;
+  for (const ControlSpec* control : CreationOrder(controls)) names.push_back(control->name);
+  EXPECT_EQ(names, (std::vector<std::string>{"lblOutside", "Frame1", "lstInside", "chkInside"}));
+}
+
+}  // namespace
+}  // namespace hushwall

@@ -1,0 +1,43 @@
+#include "ui/main/list_sync.h"
+
+#include <utility>
+
+namespace hushwall {
+
+ListBoxBinding::ListBoxBinding(EntryList& model, ListBoxPort& view, bool mirrors_marks)
+    : model_(model), view_(view), mirrors_marks_(mirrors_marks) {}
+
+void ListBoxBinding::Sync() {
+  SyncContent();
+  if (mirrors_marks_) SyncSelection();
+}
+
+void ListBoxBinding::SyncContent() {
+  if (content_known_ && model_.Revision() == shown_revision_) return;
+  std::vector<std::string> wanted;
+  wanted.reserve(static_cast<std::size_t>(model_.Count()));
+  for (int i = 0; i < model_.Count(); ++i) wanted.push_back(model_.At(i));
+  for (const ListEdit& edit : ComputeListEdits(shown_, wanted)) {
+    if (edit.kind == ListEdit::Kind::Delete)
+      view_.DeleteAt(edit.index);
+    else
+      view_.InsertAt(edit.index, edit.text);
+  }
+  shown_ = std::move(wanted);
+  shown_revision_ = model_.Revision();
+  content_known_ = true;
+}
+
+void ListBoxBinding::SyncSelection() {
+  int marked = -1;
+  for (int i = 0; i < model_.Count() && marked < 0; ++i)
+    if (model_.IsSelected(i)) marked = i;
+  if (view_.Selection() != marked) view_.Select(marked);
+}
+
+void ListBoxBinding::OnUserSelection(int index) {
+  if (!mirrors_marks_) return;
+  for (int i = 0; i < model_.Count(); ++i) model_.SetSelected(i, i == index);
+}
+
+}  // namespace hushwall

@@ -1,0 +1,69 @@
+#pragma once
+// The menus of the main window as data: the "File" menu of the menu bar and the
+// tray menu, with the visibility of each entry. The Win32 side builds real menus
+// from the visible entries.
+#include <span>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace hushwall {
+
+enum class MenuCommand {
+  None = 0,
+  // File menu
+  Close = 100,
+  Setting2,
+  Help,
+  About,
+  // tray menu
+  ShowWindow = 200,
+  Setting,
+  EnablePopup,
+  DisablePopup,
+  Cancel,
+  UnloadExit,
+};
+
+struct MenuEntry {
+  const char* name;
+  const char* caption;  // nullptr for a separator
+  MenuCommand command;
+  bool visible;
+  bool is_default;
+
+  bool IsSeparator() const { return caption == nullptr; }
+};
+
+class Menu {
+ public:
+  explicit Menu(std::vector<MenuEntry> entries) : entries_(std::move(entries)) {}
+
+  std::span<const MenuEntry> Entries() const { return entries_; }
+  std::vector<MenuEntry> VisibleEntries() const;
+  const MenuEntry* Find(std::string_view name) const;
+  void SetVisible(MenuCommand command, bool visible);
+
+ private:
+  std::vector<MenuEntry> entries_;
+};
+
+Menu MakeFileMenu();
+Menu MakeTrayMenu();
+
+// Blocking on or off, and what the tray menu offers for it. Blocking is whether the
+// scan timer runs; every start begins enabled.
+class BlockingSwitch {
+ public:
+  explicit BlockingSwitch(Menu& tray_menu) : tray_menu_(tray_menu) {}
+
+  bool Enabled() const { return enabled_; }
+  void Disable();
+  void Enable();
+
+ private:
+  Menu& tray_menu_;
+  bool enabled_ = true;
+};
+
+}  // namespace hushwall
