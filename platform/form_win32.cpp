@@ -1,0 +1,139 @@
+#include "platform/form_win32.h"
+
+#include <cstring>
+
+namespace hushwall {
+namespace {
+
+constexpr char kPaneClass[] = "HushWallPane";
+
+// Panes are containers: their children's notifications belong to the window that
+// owns the pane, and the pane draws its own etched border inside its area.
+LRESULT CALLBACK PaneProcedure(HWND pane, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+      return SendMessageA(GetParent(pane), message, wparam, lparam);
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(pane, &paint);
+      RECT area;
+      GetClientRect(pane, &area);
+      DrawEdge(dc, &area, EDGE_ETCHED, BF_RECT);
+      EndPaint(pane, &paint);
+      return 0;
+    }
+    default:
+      return DefWindowProcA(pane, message, wparam, lparam);
+  }
+}
+
+void RegisterPaneClass() {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  WNDCLASSEXA existing{sizeof(existing)};
+  if (GetClassInfoExA(instance, kPaneClass, &existing)) return;
+  WNDCLASSEXA pane{sizeof(pane)};
+  pane.lpfnWndProc = PaneProcedure;
+  pane.hInstance = instance;
+  pane.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  pane.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  pane.lpszClassName = kPaneClass;
+  RegisterClassExA(&pane);
+}
+
+struct KindStyle {
+  const char* window_class;
+  DWORD style;
+  DWORD ex_style;
+};
+
+KindStyle StyleOf(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Pane:
+      return {kPaneClass, WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT};
+    case ControlKind::ListBox:
+      // One selected entry, no sorting; notifications carry the user's clicks.
+      return {"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_HASSTRINGS, WS_EX_CLIENTEDGE};
+    case ControlKind::Label:
+      return {"STATIC", SS_LEFT, 0};
+    case ControlKind::CheckBox:
+      return {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0};
+    case ControlKind::PushButton:
+      return {"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
+    case ControlKind::Picture:
+      return {"STATIC", SS_ICON, 0};
+  }
+  return {"STATIC", 0, 0};
+}
+
+bool SameFont(const FontSpec& a, const FontSpec& b) {
+  return std::strcmp(a.face, b.face) == 0 && a.tenths_of_point == b.tenths_of_point &&
+         a.bold == b.bold;
+}
+
+}  // namespace
+
+int ScreenDpi() {
+  HDC screen = GetDC(nullptr);
+  int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+SIZE OuterSizeForClientTwips(int width_twips, int height_twips, DWORD style, DWORD ex_style,
+                             bool has_menu) {
+  const int dpi = ScreenDpi();
+  RECT area{0, 0, TwipsToPixels(width_twips, dpi), TwipsToPixels(height_twips, dpi)};
+  AdjustWindowRectEx(&area, style, has_menu, ex_style);
+  return {area.right - area.left, area.bottom - area.top};
+}
+
+void Form::CreateControls(HWND window, std::span<const ControlSpec> controls) {
+  RegisterPaneClass();
+  dpi_ = ScreenDpi();
+  for (const ControlSpec* spec : CreationOrder(controls))
+    controls_.push_back({spec, CreateOne(window, *spec)});
+}
+
+HWND Form::CreateOne(HWND window, const ControlSpec& spec) {
+  HWND parent = spec.parent ? Control(spec.parent) : window;
+  KindStyle kind = StyleOf(spec.kind);
+  DWORD style = WS_CHILD | kind.style | (spec.visible ? WS_VISIBLE : 0);
+  HWND control = CreateWindowExA(
+      kind.ex_style, kind.window_class, spec.caption, style, TwipsToPixels(spec.left, dpi_),
+      TwipsToPixels(spec.top, dpi_), TwipsToPixels(spec.width, dpi_),
+      TwipsToPixels(spec.height, dpi_), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+      GetModuleHandleA(nullptr), nullptr);
+  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec.font)), FALSE);
+  return control;
+}
+
+HFONT Form::FontFor(const FontSpec& spec) {
+  for (const CachedFont& cached : fonts_)
+    if (SameFont(cached.spec, spec)) return cached.font.Get();
+  const int height = -MulDiv(spec.tenths_of_point, dpi_, 720);
+  HFONT font = CreateFontA(height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, spec.face);
+  fonts_.push_back({spec, hushwall::Font(font)});
+  return font;
+}
+
+HWND Form::Control(std::string_view name) const {
+  for (const Created& created : controls_)
+    if (name == created.spec->name) return created.handle;
+  return nullptr;
+}
+
+const ControlSpec* Form::Spec(HWND control) const {
+  for (const Created& created : controls_)
+    if (created.handle == control) return created.spec;
+  return nullptr;
+}
+
+}  // namespace hushwall

@@ -1,0 +1,32 @@
+#pragma once
+// The main window's size and its child controls as data.
+#include <span>
+
+#include "platform/form.h"
+
+namespace hushwall {
+
+inline constexpr char kMainCaption[] = "Vantel HushWall Free";
+inline constexpr int kMainClientWidthTwips = 6690;
+inline constexpr int kMainClientHeightTwips = 4110;
+
+// Control ids; 1 and 2 are left to the dialog keys Enter and Escape.
+enum MainControlId : int {
+  kIdFrame1 = 1001,
+  kIdFrame2,
+  kIdFrame3,
+  kIdPopUps,
+  kIdRemoves,
+  kIdBlocked,
+  kIdBlockedCaption,
+  kIdBlockedCount,
+  kIdPopsound,
+  kIdSystrayMsg,
+  kIdGreenImg,
+  kIdRedImg,
+  kIdMoonFirst,  // imgMoon 0 to 7 follow
+};
+
+std::span<const ControlSpec> MainWindowControls();
+
+}  // namespace hushwall
