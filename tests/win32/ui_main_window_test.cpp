@@ -1,0 +1,554 @@
+// The main window in-process under Wine: its load step, close handling, menus,
+// tray mouse routing, animation, enable/disable and the list-box binding.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/form_win32.h"
+#include "ui/main/main_window_layout.h"
+#include "ui/main/main_window_win32.h"
+#include "ui/main/message_loop_win32.h"
+
+namespace hushwall {
+namespace {
+
+bool PumpUntil(const std::function<bool()>& done, int timeout_ms = 5000) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (TranslateDialogMessage(message)) continue;
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+  }
+  return true;
+}
+
+// Counts scan passes so a test can wait for whole ticks instead of sleeping.
+class CountingDesktop : public WindowSystem {
+ public:
+  explicit CountingDesktop(WindowSystem& real) : real_(real) {}
+  void ForEachTopLevelWindow(Visitor visit, void* context) override {
+    ++passes;
+    real_.ForEachTopLevelWindow(visit, context);
+  }
+  int TitleLength(WindowHandle window) override { return real_.TitleLength(window); }
+  int CopyTitle(WindowHandle window, char* buffer, int limit) override {
+    return real_.CopyTitle(window, buffer, limit);
+  }
+  std::uint32_t StyleWord(WindowHandle window) override { return real_.StyleWord(window); }
+  void PostCloseRequest(WindowHandle window) override { real_.PostCloseRequest(window); }
+  int passes = 0;
+
+ private:
+  WindowSystem& real_;
+};
+
+class FakeServices : public MainWindowServices {
+ public:
+  FakeServices() : desktop(MainWindowServices::Desktop()) {}
+
+  void SetTrayIcon(TrayIconData& record, TrayAction action, HWND owner, HICON icon,
+                   std::string_view tip) override {
+    FillTrayIconData(record, static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(owner)),
+                     static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(icon)), tip);
+    NotifyTray(action, record);
+  }
+  void NotifyTray(TrayAction action, TrayIconData& record) override {
+    if (action == TrayAction::kAdd) Step("tray add");
+    if (action == TrayAction::kDelete) Step("tray delete");
+    tray_calls.push_back({action, record});
+  }
+  std::string ReadSetting(const std::string& application, const std::string& section,
+                          const std::string& key) override {
+    Step("read " + application + "/" + section + "/" + key);
+    if (on_read_setting) on_read_setting();
+    return sound_setting;
+  }
+  std::string CommandArguments() override {
+    Step("command line");
+    if (on_command_line) on_command_line();
+    return arguments;
+  }
+  void LoadListFiles(BlockingState& state) override {
+    Step("load lists");
+    for (const std::string& title : remove_list) state.RemoveList().Append(title);
+  }
+  bool ConfirmExit(HWND) override {
+    Step("confirm exit");
+    return exit_answer;
+  }
+  void EndProcess() override { Step("end process"); }
+  WindowSystem& Desktop() override { return desktop; }
+
+  void Step(const std::string& step) { steps.push_back(step); }
+  int CountOf(TrayAction action) const {
+    int count = 0;
+    for (const auto& call : tray_calls) count += call.action == action;
+    return count;
+  }
+
+  struct TrayCall {
+    TrayAction action;
+    TrayIconData record;
+  };
+  CountingDesktop desktop;
+  std::vector<std::string> steps;
+  std::vector<TrayCall> tray_calls;
+  std::function<void()> on_read_setting;
+  std::function<void()> on_command_line;
+  std::string sound_setting;
+  std::string arguments;
+  std::vector<std::string> remove_list;
+  bool exit_answer = false;
+};
+
+// A top-level window of this process with a browser title; it records WM_CLOSE and
+// goes away when it gets one.
+class TestWindow {
+ public:
+  TestWindow(const char* title, DWORD style) {
+    static const bool registered = [] {
+      WNDCLASSA window_class{};
+      window_class.lpfnWndProc = Procedure;
+      window_class.hInstance = GetModuleHandleA(nullptr);
+      window_class.lpszClassName = "UiTestPopup";
+      return RegisterClassA(&window_class) != 0;
+    }();
+    (void)registered;
+    handle_ = CreateWindowExA(0, "UiTestPopup", title, style, 10, 10, 200, 100, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+  }
+  ~TestWindow() {
+    if (IsWindow(handle_)) DestroyWindow(handle_);
+  }
+  HWND Handle() const { return handle_; }
+  bool Closed() const { return !IsWindow(handle_); }
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    return DefWindowProcA(window, message, wparam, lparam);
+  }
+  HWND handle_;
+};
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void Load() {
+    window.Load();
+    ASSERT_NE(window.Handle(), nullptr);
+  }
+  // Waits until the scan has run `ticks` more times.
+  bool WaitForTicks(int ticks) {
+    const int target = services.desktop.passes + ticks;
+    return PumpUntil([&] { return services.desktop.passes >= target; });
+  }
+  std::vector<std::string> MenuTexts(HMENU menu) {
+    std::vector<std::string> texts;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+      char text[64] = {};
+      if (GetMenuStringA(menu, i, text, sizeof(text), MF_BYPOSITION) == 0 &&
+          (GetMenuState(menu, i, MF_BYPOSITION) & MF_SEPARATOR))
+        texts.push_back("-");
+      else
+        texts.push_back(text);
+    }
+    return texts;
+  }
+
+  FakeServices services;
+  frmMain window{services};
+};
+
+TEST_F(MainWindowTest, LoadStepRunsInOrderAndLeavesTheWindowHiddenAndCentred) {
+  RECT at_tray_add{};
+  services.on_read_setting = [&] {
+    GetWindowRect(window.Handle(), &at_tray_add);
+    // Whatever the flags hold before, the load step sets them afterwards.
+    window.State().Flags().StereotypeWindows = 0;
+    window.State().Flags().NoMaxButton = 0;
+  };
+  RuleFlags at_command_line{};
+  services.on_command_line = [&] { at_command_line = window.State().Flags(); };
+  services.remove_list = {"Ad - Internet Explorer"};
+  Load();
+
+  const std::vector<std::string> expected{"tray add", "read Vantel HushWall/Settings/Sound",
+                                          "command line", "load lists"};
+  EXPECT_EQ(services.steps, expected);
+  EXPECT_EQ(services.desktop.passes, 0) << "no scan before the load step has returned";
+
+  const int screen_width = GetSystemMetrics(SM_CXSCREEN);
+  const int screen_height = GetSystemMetrics(SM_CYSCREEN);
+  const int width = at_tray_add.right - at_tray_add.left;
+  const int height = at_tray_add.bottom - at_tray_add.top;
+  EXPECT_EQ(at_tray_add.left, (screen_width - width) / 2) << "centred before the icon is added";
+  EXPECT_EQ(at_tray_add.top, (screen_height - height) / 2);
+  EXPECT_EQ(at_command_line.StereotypeWindows, 1);
+  EXPECT_EQ(at_command_line.NoMaxButton, 1);
+  EXPECT_EQ(at_command_line.NoMinButton, 0);
+  EXPECT_EQ(at_command_line.NoTitleBar, 0);
+
+  EXPECT_FALSE(IsWindowVisible(window.Handle()));
+  char caption[64] = {};
+  GetWindowTextA(window.Handle(), caption, sizeof(caption));
+  EXPECT_STREQ(caption, "Vantel HushWall Free");
+  RECT client;
+  GetClientRect(window.Handle(), &client);
+  EXPECT_EQ(client.right, TwipsToPixels(6690, ScreenDpi()));
+  EXPECT_EQ(client.bottom, TwipsToPixels(4110, ScreenDpi()));
+  EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(window.Handle(), WM_GETICON, ICON_BIG, 0)),
+            window.Pictures().green_img);
+
+  ASSERT_EQ(services.tray_calls.size(), 1u);
+  const TrayIconData& added = services.tray_calls[0].record;
+  EXPECT_EQ(added.owner, static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(window.TrayOwner())));
+  EXPECT_EQ(added.icon, static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(window.Pictures().green_img)));
+  EXPECT_STREQ(added.tip, "HushWall");
+  EXPECT_EQ(SendMessageA(window.ControlHandle("lstRemoves"), LB_GETCOUNT, 0, 0), 1);
+}
+
+TEST(MainWindowStart, HideSwitchAndStoredSoundChangeNothingVisible) {
+  struct Case {
+    const char* arguments;
+    const char* sound;
+  } cases[] = {{"/h", "0"}, {"", ""}, {"/H", "1"}, {"/H /X", "0"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    FakeServices services;
+    services.arguments = c.arguments;
+    services.sound_setting = c.sound;
+    frmMain window(services);
+    window.Load();
+    EXPECT_FALSE(IsWindowVisible(window.Handle()));
+    EXPECT_TRUE(window.State().PlaySound());
+    EXPECT_EQ(SendMessageA(window.ControlHandle("chkPopsound"), BM_GETCHECK, 0, 0), BST_CHECKED);
+  }
+}
+
+TEST_F(MainWindowTest, ControlsStandWhereTheTableSaysAndHiddenOnesLieBelowTheClientArea) {
+  Load();
+  const int dpi = ScreenDpi();
+  auto rect_in_main = [&](const char* name) {
+    RECT rect;
+    GetWindowRect(window.ControlHandle(name), &rect);
+    MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+  };
+  RECT list = rect_in_main("lstPopUps");
+  EXPECT_EQ(list.left, TwipsToPixels(120, dpi) + TwipsToPixels(120, dpi));
+  EXPECT_EQ(list.top, TwipsToPixels(120, dpi) + TwipsToPixels(360, dpi));
+  EXPECT_EQ(list.right - list.left, TwipsToPixels(6135, dpi));
+  for (const char* name : {"lstPopUps", "lstRemoves", "lstBlocked"}) {
+    LONG style = GetWindowLongA(window.ControlHandle(name), GWL_STYLE);
+    EXPECT_FALSE(style & (LBS_SORT | LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) << name;
+  }
+  RECT client;
+  GetClientRect(window.Handle(), &client);
+  RECT popsound = rect_in_main("chkPopsound");
+  EXPECT_GE(popsound.top, client.bottom);
+  EXPECT_TRUE(IsWindowVisible(window.ControlHandle("chkPopsound")) ||
+              GetWindowLongA(window.ControlHandle("chkPopsound"), GWL_STYLE) & WS_VISIBLE);
+  EXPECT_TRUE(GetWindowLongA(window.ControlHandle("chkPopsound"), GWL_STYLE) & WS_TABSTOP);
+  char text[32] = {};
+  GetWindowTextA(window.ControlHandle("chkPopsound"), text, sizeof(text));
+  EXPECT_STREQ(text, "Play a sound ");
+  GetWindowTextA(window.ControlHandle("Label1"), text, sizeof(text));
+  EXPECT_STREQ(text, "Blocked :");
+  EXPECT_FALSE(GetWindowLongA(window.TrayOwner(), GWL_STYLE) & WS_VISIBLE);
+  EXPECT_GE(rect_in_main("chkSystrayMsg").top, client.bottom);
+
+  // Frame3, the blocked pane, lies on top of the other two.
+  HWND top = GetWindow(window.ControlHandle("Frame1"), GW_HWNDFIRST);
+  EXPECT_EQ(top, window.ControlHandle("Frame3"));
+}
+
+TEST_F(MainWindowTest, TabReachesThePlaySoundBoxBelowTheVisibleArea) {
+  Load();
+  HWND popsound = window.ControlHandle("chkPopsound");
+  HWND control = GetNextDlgTabItem(window.Handle(), nullptr, FALSE);
+  bool reached = false;
+  for (int i = 0; i < 20 && control && !reached; ++i) {
+    reached = control == popsound;
+    control = GetNextDlgTabItem(window.Handle(), control, FALSE);
+  }
+  EXPECT_TRUE(reached);
+
+  // Space on the focused box switches the play-sound option.
+  window.ShowMainWindow();
+  SetFocus(popsound);
+  SendMessageA(popsound, BM_CLICK, 0, 0);
+  EXPECT_FALSE(window.State().PlaySound());
+  SendMessageA(popsound, BM_CLICK, 0, 0);
+  EXPECT_TRUE(window.State().PlaySound());
+}
+
+TEST_F(MainWindowTest, CloseBoxHidesAndOtherCloseRequestsRemoveOnlyTheIcon) {
+  services.remove_list = {"Close box test - Opera"};
+  Load();
+  window.ShowMainWindow();
+  ASSERT_TRUE(IsWindowVisible(window.Handle()));
+
+  SendMessageA(window.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_TRUE(IsWindow(window.Handle()));
+  EXPECT_FALSE(IsWindowVisible(window.Handle()));
+  EXPECT_EQ(services.CountOf(TrayAction::kDelete), 0);
+  EXPECT_TRUE(window.TrayIconShown());
+
+  PostMessageA(window.Handle(), WM_CLOSE, 0, 0);
+  ASSERT_TRUE(PumpUntil([&] { return services.CountOf(TrayAction::kDelete) == 1; }));
+  EXPECT_TRUE(IsWindow(window.Handle()));
+  EXPECT_FALSE(window.TrayIconShown());
+
+  // Blocking goes on.
+  TestWindow popup("Close box test - Opera", WS_OVERLAPPEDWINDOW);
+  EXPECT_TRUE(PumpUntil([&] { return popup.Closed(); }));
+}
+
+TEST_F(MainWindowTest, SessionEndIsNeverRefusedAndRemovesTheIcon) {
+  Load();
+  EXPECT_EQ(SendMessageA(window.Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
+  EXPECT_EQ(services.CountOf(TrayAction::kDelete), 0);
+  SendMessageA(window.Handle(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_EQ(services.CountOf(TrayAction::kDelete), 1);
+  EXPECT_TRUE(IsWindow(window.Handle()));
+}
+
+TEST_F(MainWindowTest, RestartedShellGetsTheIconAgain) {
+  Load();
+  SendMessageA(window.Handle(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+  EXPECT_EQ(services.CountOf(TrayAction::kAdd), 2);
+  EXPECT_STREQ(services.tray_calls.back().record.tip, "HushWall");
+}
+
+TEST_F(MainWindowTest, MenusHoldTheirEntriesAndDisableSwapsTheTrayEntries) {
+  Load();
+  HMENU bar = GetMenu(window.Handle());
+  ASSERT_EQ(GetMenuItemCount(bar), 1);
+  char title[16] = {};
+  GetMenuStringA(bar, 0, title, sizeof(title), MF_BYPOSITION);
+  EXPECT_STREQ(title, "File");
+  EXPECT_EQ(MenuTexts(GetSubMenu(bar, 0)), (std::vector<std::string>{"Close", "Help", "About"}));
+
+  HMENU tray = window.BuildPopup(window.TrayMenu(), MenuCommand::ShowWindow);
+  EXPECT_EQ(MenuTexts(tray), (std::vector<std::string>{"-", "Show HushWall", "-", "Disable HushWall",
+                                                       "-", "Cancel", "-", "Exit"}));
+  EXPECT_EQ(GetMenuDefaultItem(tray, FALSE, 0), static_cast<UINT>(MenuCommand::ShowWindow));
+  DestroyMenu(tray);
+
+  window.RunMenuCommand(MenuCommand::DisablePopup);
+  tray = window.BuildPopup(window.TrayMenu(), MenuCommand::ShowWindow);
+  EXPECT_EQ(MenuTexts(tray), (std::vector<std::string>{"-", "Show HushWall", "-", "Enable HushWall",
+                                                       "-", "Cancel", "-", "Exit"}));
+  DestroyMenu(tray);
+}
+
+TEST_F(MainWindowTest, TrayMouseMessagesOpenTheMenuOrShowTheWindow) {
+  Load();
+  // 0x0200 with the mouse message in the low word, as the shell sends it.
+  SendMessageA(window.TrayOwner(), 0x0200, 1, 0x0202);
+  SendMessageA(window.TrayOwner(), 0x0200, 1, 0x0204);
+  EXPECT_FALSE(IsWindowVisible(window.Handle()));
+  SendMessageA(window.TrayOwner(), 0x0200, 1, 0x0203);
+  EXPECT_TRUE(IsWindowVisible(window.Handle()));
+  ShowWindow(window.Handle(), SW_HIDE);
+
+  for (LPARAM opening : {LPARAM{0x0201}, LPARAM{0x0205}}) {
+    SCOPED_TRACE(opening);
+    static HWND foreground_while_open;
+    static bool menu_seen;
+    foreground_while_open = nullptr;
+    menu_seen = false;
+    // Runs inside the menu's own loop: note what is true while it is open, then close it.
+    UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
+      HWND menu = FindWindowA("#32768", nullptr);
+      if (!menu || !IsWindowVisible(menu)) return;
+      menu_seen = true;
+      foreground_while_open = GetForegroundWindow();
+      EndMenu();
+    });
+    SendMessageA(window.TrayOwner(), 0x0200, 1, opening);
+    KillTimer(nullptr, timer);
+    EXPECT_TRUE(menu_seen);
+    EXPECT_EQ(foreground_while_open, window.Handle());
+    MSG posted;
+    EXPECT_TRUE(PeekMessageA(&posted, window.Handle(), WM_NULL, WM_NULL, PM_REMOVE))
+        << "a WM_NULL follows the closed menu";
+    EXPECT_FALSE(IsWindowVisible(window.Handle())) << "dismissing the menu changes nothing";
+  }
+}
+
+TEST_F(MainWindowTest, ExitAsksAndOnYesRemovesTheIconAndEnds) {
+  Load();
+  services.steps.clear();
+  window.RunMenuCommand(MenuCommand::UnloadExit);
+  EXPECT_EQ(services.steps, (std::vector<std::string>{"confirm exit"}));
+  EXPECT_TRUE(window.TrayIconShown());
+
+  services.steps.clear();
+  services.exit_answer = true;
+  window.RunMenuCommand(MenuCommand::UnloadExit);
+  EXPECT_EQ(services.steps, (std::vector<std::string>{"confirm exit", "tray delete", "tray delete",
+                                                      "end process"}));
+}
+
+TEST_F(MainWindowTest, LoggedBlockAnimatesTheIconThroughEightFramesBackToGreen) {
+  services.remove_list = {"Animated ad - Netscape"};
+  Load();
+  TestWindow popup("Animated ad - Netscape", WS_OVERLAPPEDWINDOW);
+  ASSERT_TRUE(PumpUntil([&] { return popup.Closed(); }));
+  ASSERT_TRUE(PumpUntil([&] { return window.AnimationRunning() == false &&
+                                     services.CountOf(TrayAction::kModify) >= 8; }));
+  std::vector<std::uint32_t> shown;
+  for (const auto& call : services.tray_calls)
+    if (call.action == TrayAction::kModify) shown.push_back(call.record.icon);
+  std::vector<std::uint32_t> frames;
+  for (HICON frame : window.Pictures().imgMoon)
+    frames.push_back(static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(frame)));
+  EXPECT_EQ(shown, frames);
+  EXPECT_EQ(window.TrayRecord().icon,
+            static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(window.Pictures().green_img)));
+  EXPECT_EQ(window.State().BlockedCount(), 1);
+  char count[16] = {};
+  GetWindowTextA(window.ControlHandle("lblBlocked"), count, sizeof(count));
+  EXPECT_STREQ(count, "1");
+  EXPECT_EQ(SendMessageA(window.ControlHandle("lstBlocked"), LB_GETCOUNT, 0, 0), 1);
+}
+
+TEST_F(MainWindowTest, DisableStopsTheScanAndEnableRestartsIt) {
+  services.remove_list = {"Switch test - Opera"};
+  Load();
+  ASSERT_TRUE(WaitForTicks(1));
+  window.RunMenuCommand(MenuCommand::DisablePopup);
+  EXPECT_FALSE(window.ScanRunning());
+  EXPECT_EQ(services.tray_calls.back().action, TrayAction::kModify);
+  EXPECT_EQ(services.tray_calls.back().record.icon,
+            static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(window.Pictures().red_img)));
+  EXPECT_STREQ(services.tray_calls.back().record.tip, "HushWall");
+
+  TestWindow popup("Switch test - Opera", WS_OVERLAPPEDWINDOW);
+  const int passes = services.desktop.passes;
+  // Three scan periods measured by a timer of our own: no scan may run meanwhile.
+  int own_ticks = 0;
+  HWND counter = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  SetTimer(counter, 1, frmMain::kScanPeriodMs, nullptr);
+  PumpUntil([&] {
+    MSG tick;
+    while (PeekMessageA(&tick, counter, WM_TIMER, WM_TIMER, PM_REMOVE)) ++own_ticks;
+    return own_ticks >= 3;
+  });
+  DestroyWindow(counter);
+  EXPECT_EQ(services.desktop.passes, passes);
+  EXPECT_FALSE(popup.Closed());
+  EXPECT_EQ(window.State().BlockedCount(), 0);
+
+  window.RunMenuCommand(MenuCommand::EnablePopup);
+  EXPECT_TRUE(window.ScanRunning());
+  EXPECT_EQ(services.tray_calls.back().record.icon,
+            static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(window.Pictures().green_img)));
+  EXPECT_TRUE(PumpUntil([&] { return popup.Closed(); }));
+}
+
+// Records the messages that change a list box's content or selection.
+class ListBoxSpy {
+ public:
+  explicit ListBoxSpy(HWND list_box) : list_box_(list_box) {
+    SetPropA(list_box, "UiTestSpy", this);
+    original_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(list_box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Procedure)));
+  }
+  ~ListBoxSpy() {
+    SetWindowLongPtrA(list_box_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+    RemovePropA(list_box_, "UiTestSpy");
+  }
+  int changes = 0;
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    auto* self = static_cast<ListBoxSpy*>(GetPropA(window, "UiTestSpy"));
+    switch (message) {
+      case LB_ADDSTRING:
+      case LB_INSERTSTRING:
+      case LB_DELETESTRING:
+      case LB_RESETCONTENT:
+      case LB_SETCURSEL:
+      case LB_SETTOPINDEX:
+      case WM_SETREDRAW:
+        ++self->changes;
+        break;
+      default:
+        break;
+    }
+    return CallWindowProcA(self->original_, window, message, wparam, lparam);
+  }
+  HWND list_box_;
+  WNDPROC original_;
+};
+
+void UserSelects(frmMain& window, const char* list_name, int index) {
+  HWND list = window.ControlHandle(list_name);
+  SendMessageA(list, LB_SETCURSEL, index, 0);
+  SendMessageA(GetParent(list), WM_COMMAND,
+               MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+}
+
+TEST_F(MainWindowTest, TicksThatLeaveAListUnchangedDoNotTouchItsListBox) {
+  for (int i = 0; i < 40; ++i) services.remove_list.push_back("Entry " + std::to_string(i));
+  Load();
+  TestWindow seen_one("Seen one - Opera", WS_OVERLAPPEDWINDOW);
+  TestWindow seen_two("Seen two - Opera", WS_OVERLAPPEDWINDOW);
+  ASSERT_TRUE(PumpUntil([&] { return window.State().SeenList().Count() == 2; }));
+  ASSERT_TRUE(WaitForTicks(1));
+
+  HWND removes = window.ControlHandle("lstRemoves");
+  HWND popups = window.ControlHandle("lstPopUps");
+  UserSelects(window, "lstRemoves", 30);
+  SendMessageA(removes, LB_SETTOPINDEX, 25, 0);
+  EXPECT_TRUE(window.State().RemoveList().IsSelected(30));
+  const LRESULT top = SendMessageA(removes, LB_GETTOPINDEX, 0, 0);
+
+  ListBoxSpy removes_spy(removes);
+  ListBoxSpy popups_spy(popups);
+  // Every tick drops the unselected seen titles and finds them again.
+  ASSERT_TRUE(WaitForTicks(5));
+  EXPECT_EQ(removes_spy.changes, 0);
+  EXPECT_EQ(popups_spy.changes, 0);
+  EXPECT_EQ(SendMessageA(removes, LB_GETCURSEL, 0, 0), 30);
+  EXPECT_EQ(SendMessageA(removes, LB_GETTOPINDEX, 0, 0), top);
+  EXPECT_EQ(SendMessageA(popups, LB_GETCOUNT, 0, 0), 2);
+
+  // A real change shows at once, as one insertion.
+  window.State().RemoveList().Append("Entry 40");
+  window.SyncViews();
+  EXPECT_EQ(removes_spy.changes, 1);
+  EXPECT_EQ(SendMessageA(removes, LB_GETCOUNT, 0, 0), 41);
+  EXPECT_EQ(SendMessageA(removes, LB_GETCURSEL, 0, 0), 30);
+}
+
+TEST_F(MainWindowTest, SelectedSeenTitleStaysAfterItsWindowIsGone) {
+  Load();
+  auto seen = std::make_unique<TestWindow>("Kept - Internet Explorer", WS_OVERLAPPEDWINDOW);
+  ASSERT_TRUE(PumpUntil([&] { return window.State().SeenList().Count() == 1; }));
+  UserSelects(window, "lstPopUps", 0);
+  EXPECT_TRUE(window.State().SeenList().IsSelected(0));
+  seen.reset();
+  ASSERT_TRUE(WaitForTicks(2));
+  ASSERT_EQ(window.State().SeenList().Count(), 1);
+  EXPECT_EQ(SendMessageA(window.ControlHandle("lstPopUps"), LB_GETCOUNT, 0, 0), 1);
+
+  // Clearing the selection lets the next tick drop it, and the list box follows.
+  UserSelects(window, "lstPopUps", -1);
+  EXPECT_FALSE(window.State().SeenList().IsSelected(0));
+  ASSERT_TRUE(PumpUntil([&] { return window.State().SeenList().Count() == 0; }));
+  EXPECT_EQ(SendMessageA(window.ControlHandle("lstPopUps"), LB_GETCOUNT, 0, 0), 0);
+}
+
+}  // namespace
+}  // namespace hushwall

@@ -1,0 +1,23 @@
+#include "ui/main/list_box_win32.h"
+
+namespace hushwall {
+
+void ListBoxControl::InsertAt(int index, const std::string& text) {
+  SendMessageA(list_box_, LB_INSERTSTRING, static_cast<WPARAM>(index),
+               reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void ListBoxControl::DeleteAt(int index) {
+  SendMessageA(list_box_, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+}
+
+int ListBoxControl::Selection() const {
+  LRESULT selected = SendMessageA(list_box_, LB_GETCURSEL, 0, 0);
+  return selected == LB_ERR ? -1 : static_cast<int>(selected);
+}
+
+void ListBoxControl::Select(int index) {
+  SendMessageA(list_box_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+}  // namespace hushwall

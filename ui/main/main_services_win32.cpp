@@ -1,0 +1,59 @@
+#include "ui/main/main_services_win32.h"
+
+#include <shellapi.h>
+
+#include "engine/alert_sound_win32.h"
+#include "engine/desktop_win32.h"
+#include "engine/list_files.h"
+#include "engine/log_clock_win32.h"
+#include "engine/program_directory_win32.h"
+#include "settings/settings_store_win32.h"
+#include "ui/main/command_line.h"
+
+namespace hushwall {
+
+struct MainWindowServices::Adapters {
+  Win32Desktop desktop;
+  Win32AlertSound sound;
+  Win32LogClock clock;
+};
+
+MainWindowServices::MainWindowServices() : adapters_(std::make_unique<Adapters>()) {}
+MainWindowServices::~MainWindowServices() = default;
+
+void MainWindowServices::SetTrayIcon(TrayIconData& record, TrayAction action, HWND owner,
+                                     HICON icon, std::string_view tip) {
+  FillTrayIconData(record, static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(owner)),
+                   static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(icon)), tip);
+  NotifyTray(action, record);
+}
+
+void MainWindowServices::NotifyTray(TrayAction action, TrayIconData& record) {
+  Shell_NotifyIconA(static_cast<DWORD>(action), reinterpret_cast<NOTIFYICONDATAA*>(&record));
+}
+
+std::string MainWindowServices::ReadSetting(const std::string& application,
+                                            const std::string& section, const std::string& key) {
+  return RegistrySettingsStore().ReadSetting(application, section, key);
+}
+
+std::string MainWindowServices::CommandArguments() {
+  return std::string(ArgumentsOf(GetCommandLineA()));
+}
+
+void MainWindowServices::LoadListFiles(BlockingState& state) {
+  hushwall::LoadListFiles(state, ProgramDirectory());
+}
+
+bool MainWindowServices::ConfirmExit(HWND owner) {
+  return MessageBoxA(owner, "Are you sure you want to close HushWall ?", "Close HushWall",
+                     MB_YESNO) == IDYES;
+}
+
+void MainWindowServices::EndProcess() { ExitProcess(0); }
+
+WindowSystem& MainWindowServices::Desktop() { return adapters_->desktop; }
+AlertSound& MainWindowServices::Sound() { return adapters_->sound; }
+LogClock& MainWindowServices::Clock() { return adapters_->clock; }
+
+}  // namespace hushwall

@@ -1,0 +1,334 @@
+#include "ui/main/main_window_win32.h"
+
+#include "ui/main/command_line.h"
+#include "ui/main/main_window_layout.h"
+#include "ui/main/message_loop_win32.h"
+#include "ui/main/tray_mouse.h"
+
+namespace hushwall {
+namespace {
+
+constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT;
+constexpr char kTrayOwnerProperty[] = "HushWall.frmMain";
+constexpr char kTip[] = "HushWall";
+
+std::uint32_t HandleValue(HICON icon) {
+  return static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(icon));
+}
+
+void AppendEntries(HMENU menu, const Menu& entries) {
+  for (const MenuEntry& entry : entries.VisibleEntries()) {
+    if (entry.IsSeparator())
+      AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    else
+      AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(entry.command), entry.caption);
+  }
+}
+
+}  // namespace
+
+frmMain::frmMain(MainWindowServices& services)
+    : services_(services),
+      engine_(state_, services.Desktop(), services.Sound(), services.Clock(), *this) {}
+
+frmMain::~frmMain() {
+  if (!Handle()) return;
+  RemoveDialogWindow(Handle());
+  KillTimer(Handle(), kWindowCheckTimer);
+  KillTimer(Handle(), kAnimateTimer);
+  if (tray_icon_shown_) RemoveTrayIcon();
+  // The controls go before the fonts and pictures they show.
+  DestroyWindow(Handle());
+}
+
+UINT frmMain::ShowInstanceMessage() {
+  static const UINT message = RegisterWindowMessageA("HushWall.ShowMainWindow");
+  return message;
+}
+
+void frmMain::Load() {
+  RegisterClassOnce(kClassName, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                    pictures_.green_img);
+  taskbar_created_ = RegisterWindowMessageA("TaskbarCreated");
+  HMENU menu_bar = CreateMenu();
+  HMENU file = CreatePopupMenu();
+  AppendEntries(file, file_menu_);
+  AppendMenuA(menu_bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "File");
+  SIZE outer = OuterSizeForClientTwips(kMainClientWidthTwips, kMainClientHeightTwips, kMainStyle,
+                                       kMainExStyle, true);
+  Create(kClassName, kMainCaption, kMainStyle, kMainExStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+         outer.cx, outer.cy, nullptr, menu_bar);
+  SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(pictures_.green_img));
+  SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(pictures_.green_img));
+  CreateControls();
+  AddDialogWindow(Handle());
+  LoadStep();
+  // The first scan comes once the load step has returned.
+  SetTimer(Handle(), kWindowCheckTimer, kScanPeriodMs, nullptr);
+}
+
+void frmMain::CreateControls() {
+  form_.CreateControls(Handle(), MainWindowControls());
+  popups_view_.Attach(ControlHandle("lstPopUps"));
+  removes_view_.Attach(ControlHandle("lstRemoves"));
+  blocked_view_.Attach(ControlHandle("lstBlocked"));
+
+  auto hold = [&](const char* name, HICON picture) {
+    SendMessageA(ControlHandle(name), STM_SETICON, reinterpret_cast<WPARAM>(picture), 0);
+  };
+  hold("green_img", pictures_.green_img);
+  hold("red_img", pictures_.red_img);
+  static constexpr const char* kMoonNames[] = {"imgMoon(0)", "imgMoon(1)", "imgMoon(2)",
+                                               "imgMoon(3)", "imgMoon(4)", "imgMoon(5)",
+                                               "imgMoon(6)", "imgMoon(7)"};
+  for (int frame = 0; frame < StatusAnimation::kFrameCount; ++frame)
+    hold(kMoonNames[frame], pictures_.imgMoon[frame]);
+
+  // The shell reports the icon's mouse activity to this hidden check box.
+  HWND owner = TrayOwner();
+  SetPropA(owner, kTrayOwnerProperty, this);
+  tray_owner_default_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TrayOwnerProcedure)));
+}
+
+void frmMain::LoadStep() {
+  CentreOnScreen();
+  AddTrayIcon();
+  if (services_.ReadSetting("Vantel HushWall", "Settings", "Sound").empty())
+    state_.SetPlaySound(true);
+  state_.Flags().StereotypeWindows = 1;
+  state_.Flags().NoMaxButton = 1;
+  if (AsksToStayHidden(services_.CommandArguments())) ShowWindow(Handle(), SW_HIDE);
+  services_.LoadListFiles(state_);
+  SyncViews();
+}
+
+void frmMain::CentreOnScreen() {
+  RECT outer;
+  GetWindowRect(Handle(), &outer);
+  const int width = outer.right - outer.left;
+  const int height = outer.bottom - outer.top;
+  SetWindowPos(Handle(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void frmMain::AddTrayIcon() {
+  services_.SetTrayIcon(tray_record_, TrayAction::kAdd, TrayOwner(), pictures_.green_img, kTip);
+  tray_icon_shown_ = true;
+}
+
+void frmMain::RemoveTrayIcon() {
+  services_.SetTrayIcon(tray_record_, TrayAction::kDelete, TrayOwner(), pictures_.green_img, kTip);
+  tray_icon_shown_ = false;
+}
+
+void frmMain::ShowTrayPicture(HICON picture) {
+  tray_record_.icon = HandleValue(picture);
+  services_.NotifyTray(TrayAction::kModify, tray_record_);
+}
+
+void frmMain::SyncViews() {
+  popups_.Sync();
+  removes_.Sync();
+  blocked_.Sync();
+  if (state_.BlockedCount() != shown_count_) {
+    shown_count_ = state_.BlockedCount();
+    SetWindowTextA(ControlHandle("lblBlocked"), std::to_string(shown_count_).c_str());
+  }
+  HWND popsound = ControlHandle("chkPopsound");
+  const WPARAM wanted = state_.PlaySound() ? BST_CHECKED : BST_UNCHECKED;
+  if (static_cast<WPARAM>(SendMessageA(popsound, BM_GETCHECK, 0, 0)) != wanted)
+    SendMessageA(popsound, BM_SETCHECK, wanted, 0);
+}
+
+LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_TIMER:
+      if (wparam == kWindowCheckTimer) tmrWindowCheck_Timer();
+      if (wparam == kAnimateTimer) tmrAnimate_Timer();
+      return 0;
+    case WM_COMMAND:
+      if (lparam == 0 && HIWORD(wparam) == 0)
+        RunMenuCommand(static_cast<MenuCommand>(LOWORD(wparam)));
+      else if (lparam != 0)
+        OnControlCommand(LOWORD(wparam), HIWORD(wparam));
+      return 0;
+    case WM_SYSCOMMAND:
+      // The close box and the system menu's Close only hide the window.
+      if ((wparam & 0xFFF0) == SC_CLOSE) {
+        HideMainWindow();
+        return 0;
+      }
+      break;
+    case WM_CLOSE:
+      // Any other close request: the window stays, blocking goes on.
+      UnloadStep();
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wparam) UnloadStep();
+      return 0;
+    default:
+      if (message == taskbar_created_ && taskbar_created_ != 0) {
+        // A restarted shell has forgotten the icon.
+        if (tray_icon_shown_) AddTrayIcon();
+        return 0;
+      }
+      if (message == ShowInstanceMessage()) {
+        ShowMainWindow();
+        return 0;
+      }
+      break;
+  }
+  return Window::HandleMessage(message, wparam, lparam);
+}
+
+LRESULT CALLBACK frmMain::TrayOwnerProcedure(HWND window, UINT message, WPARAM wparam,
+                                             LPARAM lparam) {
+  auto* self = static_cast<frmMain*>(GetPropA(window, kTrayOwnerProperty));
+  if (!self) return DefWindowProcA(window, message, wparam, lparam);
+  if (message == kTrayCallbackMessage) {
+    self->OnTrayMouse(TrayMouseMessage(static_cast<std::uint32_t>(lparam)));
+    return 0;
+  }
+  if (message == WM_NCDESTROY) {
+    WNDPROC original = self->tray_owner_default_;
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+    RemovePropA(window, kTrayOwnerProperty);
+    return CallWindowProcA(original, window, message, wparam, lparam);
+  }
+  return CallWindowProcA(self->tray_owner_default_, window, message, wparam, lparam);
+}
+
+void frmMain::OnTrayMouse(unsigned mouse_message) {
+  switch (RouteTrayMouse(mouse_message)) {
+    case TrayMouseAction::OpenMenu:
+      ShowTrayMenu(tray_menu_, kShowTrayMenuFlags, MenuCommand::ShowWindow);
+      break;
+    case TrayMouseAction::ShowWindow:
+      ShowMainWindow();
+      break;
+    case TrayMouseAction::None:
+      break;
+  }
+}
+
+HMENU frmMain::BuildPopup(const Menu& menu, MenuCommand default_entry) const {
+  HMENU popup = CreatePopupMenu();
+  AppendEntries(popup, menu);
+  if (default_entry != MenuCommand::None)
+    SetMenuDefaultItem(popup, static_cast<UINT>(default_entry), FALSE);
+  return popup;
+}
+
+void frmMain::ShowTrayMenu(const Menu& menu, UINT flags, MenuCommand default_entry) {
+  POINT cursor;
+  GetCursorPos(&cursor);
+  HMENU popup = BuildPopup(menu, default_entry);
+  // Without the foreground switch a click outside the menu would not close it, and
+  // the posted message lets the menu's loop see that it has ended.
+  SetForegroundWindow(Handle());
+  UINT chosen = TrackPopupMenu(popup, flags | TPM_RETURNCMD | TPM_NONOTIFY, cursor.x, cursor.y, 0,
+                               Handle(), nullptr);
+  PostMessageA(Handle(), WM_NULL, 0, 0);
+  DestroyMenu(popup);
+  if (chosen != 0) RunMenuCommand(static_cast<MenuCommand>(chosen));
+}
+
+void frmMain::RunMenuCommand(MenuCommand command) {
+  switch (command) {
+    case MenuCommand::Close:
+      HideMainWindow();
+      break;
+    case MenuCommand::ShowWindow:
+      ShowMainWindow();
+      break;
+    case MenuCommand::EnablePopup:
+      Enable();
+      break;
+    case MenuCommand::DisablePopup:
+      Disable();
+      break;
+    case MenuCommand::UnloadExit:
+      Exit();
+      break;
+    case MenuCommand::Setting:
+    case MenuCommand::Setting2:
+    case MenuCommand::Help:
+    case MenuCommand::About:
+    case MenuCommand::Cancel:
+    case MenuCommand::None:
+      break;
+  }
+  SyncViews();
+}
+
+void frmMain::ShowMainWindow() {
+  if (IsIconic(Handle()))
+    ShowWindow(Handle(), SW_RESTORE);
+  else
+    ShowWindow(Handle(), SW_SHOW);
+  SetForegroundWindow(Handle());
+}
+
+void frmMain::HideMainWindow() { ShowWindow(Handle(), SW_HIDE); }
+
+void frmMain::Disable() {
+  KillTimer(Handle(), kWindowCheckTimer);
+  ShowTrayPicture(pictures_.red_img);
+  blocking_.Disable();
+}
+
+void frmMain::Enable() {
+  SetTimer(Handle(), kWindowCheckTimer, kScanPeriodMs, nullptr);
+  ShowTrayPicture(pictures_.green_img);
+  blocking_.Enable();
+}
+
+void frmMain::Exit() {
+  if (!services_.ConfirmExit(Handle())) return;
+  RemoveTrayIcon();
+  UnloadStep();
+  services_.EndProcess();
+}
+
+void frmMain::UnloadStep() {
+  RemoveTrayIcon();
+  engine_.StopSound();
+}
+
+void frmMain::tmrWindowCheck_Timer() {
+  engine_.Tick();
+  SyncViews();
+}
+
+void frmMain::OnLoggedBlock() {
+  if (animation_.Start()) SetTimer(Handle(), kAnimateTimer, kAnimatePeriodMs, nullptr);
+}
+
+void frmMain::tmrAnimate_Timer() {
+  StatusAnimation::Step step = animation_.Tick();
+  ShowTrayPicture(pictures_.imgMoon[step.frame_shown]);
+  if (step.finished) {
+    KillTimer(Handle(), kAnimateTimer);
+    tray_record_.icon = HandleValue(pictures_.green_img);
+  }
+}
+
+void frmMain::OnControlCommand(int id, int code) {
+  if ((id == kIdPopUps || id == kIdRemoves) && code == LBN_SELCHANGE) OnListSelection(id);
+  if (id == kIdPopsound && code == BN_CLICKED)
+    state_.SetPlaySound(SendMessageA(ControlHandle("chkPopsound"), BM_GETCHECK, 0, 0) ==
+                        BST_CHECKED);
+}
+
+void frmMain::OnListSelection(int id) {
+  ListBoxControl& view = id == kIdPopUps ? popups_view_ : removes_view_;
+  ListBoxBinding& binding = id == kIdPopUps ? popups_ : removes_;
+  binding.OnUserSelection(view.Selection());
+}
+
+}  // namespace hushwall

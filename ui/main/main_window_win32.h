@@ -1,0 +1,123 @@
+#pragma once
+// frmMain: the hidden main window that owns the blocking state, the engine, the
+// scan and animation timers, the notification-area icon and the menus.
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <string_view>
+
+#include "engine/blocking_state.h"
+#include "engine/engine.h"
+#include "platform/form_win32.h"
+#include "platform/window_win32.h"
+#include "ui/main/list_box_win32.h"
+#include "ui/main/list_sync.h"
+#include "ui/main/main_services_win32.h"
+#include "ui/main/status_animation.h"
+#include "ui/main/tray_icon.h"
+#include "ui/main/tray_menu.h"
+
+namespace hushwall {
+
+// The icon pictures: the enabled and disabled pictures and the animation frames.
+struct TrayPictures {
+  TrayPictures();
+  ~TrayPictures();
+  TrayPictures(const TrayPictures&) = delete;
+  TrayPictures& operator=(const TrayPictures&) = delete;
+
+  HICON green_img = nullptr;
+  HICON red_img = nullptr;
+  std::array<HICON, StatusAnimation::kFrameCount> imgMoon{};
+};
+
+class frmMain : public Window, private BlockListener {
+ public:
+  static constexpr char kClassName[] = "HushWallMain";
+  static constexpr UINT kScanPeriodMs = 200;
+  static constexpr UINT kAnimatePeriodMs = 100;
+  static constexpr UINT_PTR kWindowCheckTimer = 1;  // tmrWindowCheck
+  static constexpr UINT_PTR kAnimateTimer = 2;      // tmrAnimate
+  static constexpr UINT kShowTrayMenuFlags = 10;    // right-aligned, either button
+
+  explicit frmMain(MainWindowServices& services);
+  ~frmMain() override;
+
+  // Creates the window without showing it, runs the load step and starts the scan.
+  void Load();
+
+  // Registered message that asks a running instance to show its main window.
+  static UINT ShowInstanceMessage();
+
+  void OnTrayMouse(unsigned mouse_message);
+  // Pops `menu` up at the cursor and runs the chosen entry's command.
+  void ShowTrayMenu(const Menu& menu, UINT flags, MenuCommand default_entry);
+  void RunMenuCommand(MenuCommand command);
+  void ShowMainWindow();
+  void Disable();
+  void Enable();
+  void Exit();
+  // Shows the model's current state in the controls.
+  void SyncViews();
+
+  BlockingState& State() { return state_; }
+  HWND ControlHandle(std::string_view name) const { return form_.Control(name); }
+  HWND TrayOwner() const { return ControlHandle("chkSystrayMsg"); }
+  const Menu& TrayMenu() const { return tray_menu_; }
+  const TrayPictures& Pictures() const { return pictures_; }
+  const TrayIconData& TrayRecord() const { return tray_record_; }
+  bool ScanRunning() const { return blocking_.Enabled(); }
+  bool AnimationRunning() const { return animation_.Running(); }
+  bool TrayIconShown() const { return tray_icon_shown_; }
+  // Builds the popup menu as it would open now; the caller destroys it.
+  HMENU BuildPopup(const Menu& menu, MenuCommand default_entry) const;
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+ private:
+  void OnLoggedBlock() override;
+
+  void CreateControls();
+  void LoadStep();
+  void CentreOnScreen();
+  void AddTrayIcon();
+  void RemoveTrayIcon();
+  void ShowTrayPicture(HICON picture);
+  void UnloadStep();
+  void HideMainWindow();
+
+  void tmrWindowCheck_Timer();
+  void tmrAnimate_Timer();
+  void OnControlCommand(int id, int code);
+  void OnListSelection(int id);
+
+  static LRESULT CALLBACK TrayOwnerProcedure(HWND window, UINT message, WPARAM wparam,
+                                             LPARAM lparam);
+
+  MainWindowServices& services_;
+  BlockingState state_;
+  BlockingEngine engine_;
+  Form form_;
+  TrayPictures pictures_;
+  TrayIconData tray_record_{};
+  bool tray_icon_shown_ = false;
+  StatusAnimation animation_;
+  Menu file_menu_ = MakeFileMenu();
+  Menu tray_menu_ = MakeTrayMenu();
+  BlockingSwitch blocking_{tray_menu_};
+
+  ListBoxControl popups_view_;
+  ListBoxControl removes_view_;
+  ListBoxControl blocked_view_;
+  ListBoxBinding popups_{state_.SeenList(), popups_view_, true};
+  ListBoxBinding removes_{state_.RemoveList(), removes_view_, true};
+  ListBoxBinding blocked_{state_.BlockedLog(), blocked_view_, false};
+  std::int64_t shown_count_ = -1;
+
+  UINT taskbar_created_ = 0;
+  WNDPROC tray_owner_default_ = nullptr;
+};
+
+}  // namespace hushwall
