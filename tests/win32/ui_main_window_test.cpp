@@ -16,6 +16,10 @@
 namespace hushwall {
 namespace {
 
+std::uint32_t Value(const void* handle) {
+  return static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(handle));
+}
+
 bool PumpUntil(const std::function<bool()>& done, int timeout_ms = 5000) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
   while (!done()) {
@@ -55,17 +59,18 @@ class FakeServices : public MainWindowServices {
  public:
   FakeServices() : desktop(MainWindowServices::Desktop()) {}
 
-  void SetTrayIcon(TrayIconData& record, TrayAction action, HWND owner, HICON icon,
-                   std::string_view tip) override {
-    FillTrayIconData(record, static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(owner)),
-                     static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(icon)), tip);
-    NotifyTray(action, record);
-  }
-  void NotifyTray(TrayAction action, TrayIconData& record) override {
+  void SetTrayIcon(TrayAction action, HWND owner, HICON icon, std::string_view tip) override {
+    FillTrayIconData(record, Value(owner), Value(icon), tip);
     if (action == TrayAction::kAdd) Step("tray add");
     if (action == TrayAction::kDelete) Step("tray delete");
     tray_calls.push_back({action, record});
   }
+  void ChangeTrayIcon(HICON icon) override {
+    record.icon = Value(icon);
+    tray_calls.push_back({TrayAction::kModify, record});
+  }
+  void StoreTrayIcon(HICON icon) override { record.icon = Value(icon); }
+  const TrayIconData& TrayRecord() const override { return record; }
   std::string ReadSetting(const std::string& application, const std::string& section,
                           const std::string& key) override {
     Step("read " + application + "/" + section + "/" + key);
@@ -99,6 +104,7 @@ class FakeServices : public MainWindowServices {
     TrayAction action;
     TrayIconData record;
   };
+  TrayIconData record{};
   CountingDesktop desktop;
   std::vector<std::string> steps;
   std::vector<TrayCall> tray_calls;
@@ -209,8 +215,8 @@ TEST_F(MainWindowTest, LoadStepRunsInOrderAndLeavesTheWindowHiddenAndCentred) {
 
   ASSERT_EQ(services.tray_calls.size(), 1u);
   const TrayIconData& added = services.tray_calls[0].record;
-  EXPECT_EQ(added.owner, static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(window.TrayOwner())));
-  EXPECT_EQ(added.icon, static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(window.Pictures().green_img)));
+  EXPECT_EQ(added.owner, Value(window.TrayOwner()));
+  EXPECT_EQ(added.icon, Value(window.Pictures().green_img));
   EXPECT_STREQ(added.tip, "HushWall");
   EXPECT_EQ(SendMessageA(window.ControlHandle("lstRemoves"), LB_GETCOUNT, 0, 0), 1);
 }
@@ -350,6 +356,18 @@ TEST_F(MainWindowTest, MenusHoldTheirEntriesAndDisableSwapsTheTrayEntries) {
   DestroyMenu(tray);
 }
 
+bool menu_seen;
+HWND foreground_while_open;
+
+// Runs inside the menu's own loop: notes what holds while it is open, then closes it.
+void CALLBACK WhileMenuIsOpen(HWND, UINT, UINT_PTR, DWORD) {
+  HWND menu = FindWindowA("#32768", nullptr);
+  if (!menu || !IsWindowVisible(menu)) return;
+  menu_seen = true;
+  foreground_while_open = GetForegroundWindow();
+  EndMenu();
+}
+
 TEST_F(MainWindowTest, TrayMouseMessagesOpenTheMenuOrShowTheWindow) {
   Load();
   // 0x0200 with the mouse message in the low word, as the shell sends it.
@@ -362,18 +380,9 @@ TEST_F(MainWindowTest, TrayMouseMessagesOpenTheMenuOrShowTheWindow) {
 
   for (LPARAM opening : {LPARAM{0x0201}, LPARAM{0x0205}}) {
     SCOPED_TRACE(opening);
-    static HWND foreground_while_open;
-    static bool menu_seen;
-    foreground_while_open = nullptr;
     menu_seen = false;
-    // Runs inside the menu's own loop: note what is true while it is open, then close it.
-    UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
-      HWND menu = FindWindowA("#32768", nullptr);
-      if (!menu || !IsWindowVisible(menu)) return;
-      menu_seen = true;
-      foreground_while_open = GetForegroundWindow();
-      EndMenu();
-    });
+    foreground_while_open = nullptr;
+    UINT_PTR timer = SetTimer(nullptr, 0, 100, WhileMenuIsOpen);
     SendMessageA(window.TrayOwner(), 0x0200, 1, opening);
     KillTimer(nullptr, timer);
     EXPECT_TRUE(menu_seen);
@@ -411,16 +420,19 @@ TEST_F(MainWindowTest, LoggedBlockAnimatesTheIconThroughEightFramesBackToGreen) 
     if (call.action == TrayAction::kModify) shown.push_back(call.record.icon);
   std::vector<std::uint32_t> frames;
   for (HICON frame : window.Pictures().imgMoon)
-    frames.push_back(static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(frame)));
+    frames.push_back(Value(frame));
   EXPECT_EQ(shown, frames);
   EXPECT_EQ(window.TrayRecord().icon,
-            static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(window.Pictures().green_img)));
+            Value(window.Pictures().green_img));
   EXPECT_EQ(window.State().BlockedCount(), 1);
   char count[16] = {};
   GetWindowTextA(window.ControlHandle("lblBlocked"), count, sizeof(count));
   EXPECT_STREQ(count, "1");
   EXPECT_EQ(SendMessageA(window.ControlHandle("lstBlocked"), LB_GETCOUNT, 0, 0), 1);
 }
+
+int own_ticks;
+void CALLBACK CountOwnTick(HWND, UINT, UINT_PTR, DWORD) { ++own_ticks; }
 
 TEST_F(MainWindowTest, DisableStopsTheScanAndEnableRestartsIt) {
   services.remove_list = {"Switch test - Opera"};
@@ -430,21 +442,16 @@ TEST_F(MainWindowTest, DisableStopsTheScanAndEnableRestartsIt) {
   EXPECT_FALSE(window.ScanRunning());
   EXPECT_EQ(services.tray_calls.back().action, TrayAction::kModify);
   EXPECT_EQ(services.tray_calls.back().record.icon,
-            static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(window.Pictures().red_img)));
+            Value(window.Pictures().red_img));
   EXPECT_STREQ(services.tray_calls.back().record.tip, "HushWall");
 
   TestWindow popup("Switch test - Opera", WS_OVERLAPPEDWINDOW);
   const int passes = services.desktop.passes;
   // Three scan periods measured by a timer of our own: no scan may run meanwhile.
-  int own_ticks = 0;
-  HWND counter = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-  SetTimer(counter, 1, frmMain::kScanPeriodMs, nullptr);
-  PumpUntil([&] {
-    MSG tick;
-    while (PeekMessageA(&tick, counter, WM_TIMER, WM_TIMER, PM_REMOVE)) ++own_ticks;
-    return own_ticks >= 3;
-  });
-  DestroyWindow(counter);
+  own_ticks = 0;
+  UINT_PTR counter = SetTimer(nullptr, 0, frmMain::kScanPeriodMs, CountOwnTick);
+  ASSERT_TRUE(PumpUntil([&] { return own_ticks >= 3; }));
+  KillTimer(nullptr, counter);
   EXPECT_EQ(services.desktop.passes, passes);
   EXPECT_FALSE(popup.Closed());
   EXPECT_EQ(window.State().BlockedCount(), 0);
@@ -452,7 +459,7 @@ TEST_F(MainWindowTest, DisableStopsTheScanAndEnableRestartsIt) {
   window.RunMenuCommand(MenuCommand::EnablePopup);
   EXPECT_TRUE(window.ScanRunning());
   EXPECT_EQ(services.tray_calls.back().record.icon,
-            static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(window.Pictures().green_img)));
+            Value(window.Pictures().green_img));
   EXPECT_TRUE(PumpUntil([&] { return popup.Closed(); }));
 }
 

@@ -1,7 +1,5 @@
 #include "ui/main/main_services_win32.h"
 
-#include <shellapi.h>
-
 #include "engine/alert_sound_win32.h"
 #include "engine/desktop_win32.h"
 #include "engine/list_files.h"
@@ -21,16 +19,14 @@ struct MainWindowServices::Adapters {
 MainWindowServices::MainWindowServices() : adapters_(std::make_unique<Adapters>()) {}
 MainWindowServices::~MainWindowServices() = default;
 
-void MainWindowServices::SetTrayIcon(TrayIconData& record, TrayAction action, HWND owner,
-                                     HICON icon, std::string_view tip) {
-  FillTrayIconData(record, static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(owner)),
-                   static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(icon)), tip);
-  NotifyTray(action, record);
+void MainWindowServices::SetTrayIcon(TrayAction action, HWND owner, HICON icon,
+                                     std::string_view tip) {
+  tray_icon_.SetTrayIcon(action, owner, icon, tip);
 }
 
-void MainWindowServices::NotifyTray(TrayAction action, TrayIconData& record) {
-  Shell_NotifyIconA(static_cast<DWORD>(action), reinterpret_cast<NOTIFYICONDATAA*>(&record));
-}
+void MainWindowServices::ChangeTrayIcon(HICON icon) { tray_icon_.ChangeIcon(icon); }
+void MainWindowServices::StoreTrayIcon(HICON icon) { tray_icon_.StoreIcon(icon); }
+const TrayIconData& MainWindowServices::TrayRecord() const { return tray_icon_.Data(); }
 
 std::string MainWindowServices::ReadSetting(const std::string& application,
                                             const std::string& section, const std::string& key) {

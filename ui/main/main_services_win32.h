@@ -9,7 +9,7 @@
 
 #include "engine/blocking_state.h"
 #include "engine/ports.h"
-#include "ui/main/tray_icon.h"
+#include "ui/main/tray_icon_win32.h"
 
 namespace hushwall {
 
@@ -20,11 +20,12 @@ class MainWindowServices {
   MainWindowServices(const MainWindowServices&) = delete;
   MainWindowServices& operator=(const MainWindowServices&) = delete;
 
-  // Fills the record for the owner, icon and tip and hands it to the shell.
-  virtual void SetTrayIcon(TrayIconData& record, TrayAction action, HWND owner, HICON icon,
-                           std::string_view tip);
-  // Hands the record as it stands to the shell.
-  virtual void NotifyTray(TrayAction action, TrayIconData& record);
+  // The notification-area icon: its one record, filled for owner, icon and tip and
+  // sent with an action; a new picture sent with modify, or only stored.
+  virtual void SetTrayIcon(TrayAction action, HWND owner, HICON icon, std::string_view tip);
+  virtual void ChangeTrayIcon(HICON icon);
+  virtual void StoreTrayIcon(HICON icon);
+  virtual const TrayIconData& TrayRecord() const;
 
   virtual std::string ReadSetting(const std::string& application, const std::string& section,
                                   const std::string& key);
@@ -43,6 +44,7 @@ class MainWindowServices {
  private:
   struct Adapters;
   std::unique_ptr<Adapters> adapters_;
+  TrayIcon tray_icon_;
 };
 
 }  // namespace hushwall

@@ -1,5 +1,6 @@
 #include "ui/main/main_window_win32.h"
 
+#include "resources/resource_ids.h"
 #include "ui/main/command_line.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/main/message_loop_win32.h"
@@ -13,8 +14,9 @@ constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT;
 constexpr char kTrayOwnerProperty[] = "HushWall.frmMain";
 constexpr char kTip[] = "HushWall";
 
-std::uint32_t HandleValue(HICON icon) {
-  return static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(icon));
+HICON LoadPicture(int id) {
+  return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON,
+                                       32, 32, LR_DEFAULTCOLOR));
 }
 
 void AppendEntries(HMENU menu, const Menu& entries) {
@@ -27,6 +29,18 @@ void AppendEntries(HMENU menu, const Menu& entries) {
 }
 
 }  // namespace
+
+TrayPictures::TrayPictures()
+    : green_img(LoadPicture(IDI_GREEN_IMG)), red_img(LoadPicture(IDI_RED_IMG)) {
+  for (int frame = 0; frame < IDI_MOON_COUNT; ++frame) imgMoon[frame] = LoadPicture(IDI_MOON_0 + frame);
+}
+
+TrayPictures::~TrayPictures() {
+  if (green_img) DestroyIcon(green_img);
+  if (red_img) DestroyIcon(red_img);
+  for (HICON frame : imgMoon)
+    if (frame) DestroyIcon(frame);
+}
 
 frmMain::frmMain(MainWindowServices& services)
     : services_(services),
@@ -115,18 +129,17 @@ void frmMain::CentreOnScreen() {
 }
 
 void frmMain::AddTrayIcon() {
-  services_.SetTrayIcon(tray_record_, TrayAction::kAdd, TrayOwner(), pictures_.green_img, kTip);
+  services_.SetTrayIcon(TrayAction::kAdd, TrayOwner(), pictures_.green_img, kTip);
   tray_icon_shown_ = true;
 }
 
 void frmMain::RemoveTrayIcon() {
-  services_.SetTrayIcon(tray_record_, TrayAction::kDelete, TrayOwner(), pictures_.green_img, kTip);
+  services_.SetTrayIcon(TrayAction::kDelete, TrayOwner(), pictures_.green_img, kTip);
   tray_icon_shown_ = false;
 }
 
-void frmMain::ShowTrayPicture(HICON picture) {
-  tray_record_.icon = HandleValue(picture);
-  services_.NotifyTray(TrayAction::kModify, tray_record_);
+HICON frmMain::CurrentTrayPicture() const {
+  return reinterpret_cast<HICON>(static_cast<UINT_PTR>(services_.TrayRecord().icon));
 }
 
 void frmMain::SyncViews() {
@@ -173,8 +186,9 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     default:
       if (message == taskbar_created_ && taskbar_created_ != 0) {
-        // A restarted shell has forgotten the icon.
-        if (tray_icon_shown_) AddTrayIcon();
+        // A restarted shell has forgotten the icon; it comes back as it was.
+        if (tray_icon_shown_)
+          services_.SetTrayIcon(TrayAction::kAdd, TrayOwner(), CurrentTrayPicture(), kTip);
         return 0;
       }
       if (message == ShowInstanceMessage()) {
@@ -278,13 +292,13 @@ void frmMain::HideMainWindow() { ShowWindow(Handle(), SW_HIDE); }
 
 void frmMain::Disable() {
   KillTimer(Handle(), kWindowCheckTimer);
-  ShowTrayPicture(pictures_.red_img);
+  services_.ChangeTrayIcon(pictures_.red_img);
   blocking_.Disable();
 }
 
 void frmMain::Enable() {
   SetTimer(Handle(), kWindowCheckTimer, kScanPeriodMs, nullptr);
-  ShowTrayPicture(pictures_.green_img);
+  services_.ChangeTrayIcon(pictures_.green_img);
   blocking_.Enable();
 }
 
@@ -311,10 +325,10 @@ void frmMain::OnLoggedBlock() {
 
 void frmMain::tmrAnimate_Timer() {
   StatusAnimation::Step step = animation_.Tick();
-  ShowTrayPicture(pictures_.imgMoon[step.frame_shown]);
+  services_.ChangeTrayIcon(pictures_.imgMoon[step.frame_shown]);
   if (step.finished) {
     KillTimer(Handle(), kAnimateTimer);
-    tray_record_.icon = HandleValue(pictures_.green_img);
+    services_.StoreTrayIcon(pictures_.green_img);
   }
 }
 

@@ -66,7 +66,7 @@ class frmMain : public Window, private BlockListener {
   HWND TrayOwner() const { return ControlHandle("chkSystrayMsg"); }
   const Menu& TrayMenu() const { return tray_menu_; }
   const TrayPictures& Pictures() const { return pictures_; }
-  const TrayIconData& TrayRecord() const { return tray_record_; }
+  const TrayIconData& TrayRecord() const { return services_.TrayRecord(); }
   bool ScanRunning() const { return blocking_.Enabled(); }
   bool AnimationRunning() const { return animation_.Running(); }
   bool TrayIconShown() const { return tray_icon_shown_; }
@@ -84,7 +84,7 @@ class frmMain : public Window, private BlockListener {
   void CentreOnScreen();
   void AddTrayIcon();
   void RemoveTrayIcon();
-  void ShowTrayPicture(HICON picture);
+  HICON CurrentTrayPicture() const;
   void UnloadStep();
   void HideMainWindow();
 
@@ -101,7 +101,6 @@ class frmMain : public Window, private BlockListener {
   BlockingEngine engine_;
   Form form_;
   TrayPictures pictures_;
-  TrayIconData tray_record_{};
   bool tray_icon_shown_ = false;
   StatusAnimation animation_;
   Menu file_menu_ = MakeFileMenu();
