@@ -1,0 +1,362 @@
+// hushwall.exe driven from outside under Wine: start with splash, hidden main
+// window, blocking of popup-sim's windows, single instance, session end and close
+// requests that are not the close box.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ui/main/main_window_layout.h"
+#include "ui/main/tray_menu.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+bool WaitFor(const std::function<bool()>& done, int timeout_ms) {
+  const auto deadline = Clock::now() + std::chrono::milliseconds(timeout_ms);
+  while (!done()) {
+    if (Clock::now() > deadline) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
+std::string HereDirectory() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string here = path;
+  return here.substr(0, here.find_last_of('\\'));
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::stringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
+}
+
+bool FileExists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+class Process {
+ public:
+  Process(const std::string& command_line, const std::string& directory) {
+    STARTUPINFOA startup{sizeof(startup)};
+    std::string line = command_line;
+    started_ = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                              directory.c_str(), &startup, &info_);
+  }
+  ~Process() {
+    if (!started_) return;
+    if (Running()) {
+      TerminateProcess(info_.hProcess, 1);
+      WaitForSingleObject(info_.hProcess, 10000);
+    }
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+  }
+  Process(const Process&) = delete;
+  Process& operator=(const Process&) = delete;
+
+  bool Started() const { return started_; }
+  DWORD Id() const { return info_.dwProcessId; }
+  bool Running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+  bool WaitForExit(int timeout_ms) const {
+    return WaitForSingleObject(info_.hProcess, timeout_ms) == WAIT_OBJECT_0;
+  }
+  DWORD ExitCode() const {
+    DWORD code = 0;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+  }
+
+ private:
+  PROCESS_INFORMATION info_{};
+  bool started_ = false;
+};
+
+struct WindowInfo {
+  HWND handle;
+  std::string class_name;
+  std::string caption;
+  bool visible;
+  RECT rect;
+};
+
+struct WindowSearch {
+  DWORD process;
+  std::vector<WindowInfo> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<WindowSearch*>(context);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (search->process != 0 && owner != search->process) return TRUE;
+  WindowInfo info{window, {}, {}, IsWindowVisible(window) != FALSE, {}};
+  char text[256] = {};
+  GetClassNameA(window, text, sizeof(text));
+  info.class_name = text;
+  GetWindowTextA(window, text, sizeof(text));
+  info.caption = text;
+  GetWindowRect(window, &info.rect);
+  search->found.push_back(info);
+  return TRUE;
+}
+
+// Every top-level window, or those of one process.
+std::vector<WindowInfo> TopLevelWindowsOf(DWORD process) {
+  WindowSearch search{process, {}};
+  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND MainWindowOf(DWORD process) {
+  for (const WindowInfo& window : TopLevelWindowsOf(process))
+    if (window.class_name == "HushWallMain") return window.handle;
+  return nullptr;
+}
+
+int MainWindowCount() {
+  int count = 0;
+  for (const WindowInfo& window : TopLevelWindowsOf(0)) count += window.class_name == "HushWallMain";
+  return count;
+}
+
+bool SplashShown(DWORD process) {
+  for (const WindowInfo& window : TopLevelWindowsOf(process))
+    if (window.visible && window.rect.right - window.rect.left == 400 &&
+        window.rect.bottom - window.rect.top == 302)
+      return true;
+  return false;
+}
+
+// Reads a list box of another process. Under Wine an ANSI LB_GETTEXT across
+// processes comes back as UTF-16, so ask in UTF-16 from the start.
+std::vector<std::string> ListBoxTexts(HWND list_box) {
+  std::vector<std::string> texts;
+  const LRESULT count = SendMessageW(list_box, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    std::vector<wchar_t> text(1024, L'\0');
+    SendMessageW(list_box, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+    char ansi[1024] = {};
+    WideCharToMultiByte(CP_ACP, 0, text.data(), -1, ansi, sizeof(ansi), nullptr, nullptr);
+    texts.push_back(ansi);
+  }
+  return texts;
+}
+
+struct ChildSearch {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK MatchChild(HWND child, LPARAM context) {
+  auto* search = reinterpret_cast<ChildSearch*>(context);
+  if (GetDlgCtrlID(child) != search->id) return TRUE;
+  search->found = child;
+  return FALSE;
+}
+
+HWND ChildWithId(HWND parent, int id) {
+  ChildSearch search{id, nullptr};
+  EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// WM_CLOSE counts per title from popup-sim's record file.
+std::map<std::string, int> CloseCounts(const std::string& record_file,
+                                       const std::map<std::string, std::string>& titles_by_handle) {
+  std::map<std::string, int> counts;
+  std::istringstream lines(ReadFile(record_file));
+  std::string word, handle, rest;
+  while (lines >> word >> handle && std::getline(lines, rest)) {
+    auto title = titles_by_handle.find(handle);
+    if (word == "WM_CLOSE" && title != titles_by_handle.end()) ++counts[title->second];
+  }
+  return counts;
+}
+
+class HushWallEndToEnd : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    folder_ = std::string(temp) + "hushwall-e2e-" + std::to_string(GetCurrentProcessId());
+    CreateDirectoryA(folder_.c_str(), nullptr);
+    CopyFileA((HereDirectory() + "\\hushwall.exe").c_str(), (folder_ + "\\hushwall.exe").c_str(),
+              FALSE);
+    std::ofstream(folder_ + "\\RemList.dat", std::ios::binary)
+        << kListed << "\r\n" << "Second entry\r\n" << "Third entry\r\n";
+  }
+
+  static void TearDownTestSuite() {
+    hushwall_.reset();
+    for (const char* name : {"hushwall.exe", "RemList.dat", "Blocked.log", "ready.txt", "closes.txt"})
+      DeleteFileA((folder_ + "\\" + name).c_str());
+    RemoveDirectoryA(folder_.c_str());
+  }
+
+  // One running HushWall for the suite: each start costs the splash's pause.
+  static Process& HushWall() {
+    if (!hushwall_) {
+      hushwall_ = std::make_unique<Process>("\"" + folder_ + "\\hushwall.exe\"", folder_);
+      splash_seen_ = WaitFor([] { return SplashShown(hushwall_->Id()); }, 60000);
+      WaitFor([] { return MainWindowOf(hushwall_->Id()) != nullptr; }, 30000);
+    }
+    return *hushwall_;
+  }
+
+  // Starts popup-sim with the given windows and waits until they all exist.
+  struct Popups {
+    std::unique_ptr<Process> process;
+    std::map<std::string, std::string> titles_by_handle;
+    std::string record_file;
+  };
+  static Popups StartPopups(const std::string& window_options) {
+    Popups popups;
+    popups.record_file = folder_ + "\\closes.txt";
+    const std::string ready = folder_ + "\\ready.txt";
+    DeleteFileA(popups.record_file.c_str());
+    DeleteFileA(ready.c_str());
+    popups.process = std::make_unique<Process>(
+        "\"" + HereDirectory() + "\\popup-sim.exe\" --quiet --exit-after 60000 --record \"" +
+            popups.record_file + "\" --ready \"" + ready + "\" " + window_options,
+        folder_);
+    if (WaitFor([&] { return FileExists(ready); }, 20000)) {
+      std::istringstream lines(ReadFile(ready));
+      std::string handle, title;
+      while (lines >> handle && std::getline(lines, title)) {
+        title.erase(0, title.find_first_not_of(' '));
+        if (!title.empty() && title.back() == '\r') title.pop_back();
+        popups.titles_by_handle[handle] = title;
+      }
+    }
+    return popups;
+  }
+
+  static constexpr const char* kListed = "Listed ad - Internet Explorer";
+  static inline std::string folder_;
+  static inline std::unique_ptr<Process> hushwall_;
+  static inline bool splash_seen_ = false;
+};
+
+TEST_F(HushWallEndToEnd, StartsWithTheSplashThenLivesHiddenWithItsCaption) {
+  Process& hushwall = HushWall();
+  ASSERT_TRUE(hushwall.Started());
+  EXPECT_TRUE(splash_seen_);
+  HWND main_window = MainWindowOf(hushwall.Id());
+  ASSERT_NE(main_window, nullptr);
+  char caption[64] = {};
+  GetWindowTextA(main_window, caption, sizeof(caption));
+  EXPECT_STREQ(caption, "Vantel HushWall Free");
+  EXPECT_FALSE(IsWindowVisible(main_window));
+  EXPECT_TRUE(WaitFor([&] { return !SplashShown(hushwall.Id()); }, 10000));
+  EXPECT_EQ(ListBoxTexts(ChildWithId(main_window, hushwall::kIdRemoves)),
+            (std::vector<std::string>{kListed, "Second entry", "Third entry"}));
+}
+
+TEST_F(HushWallEndToEnd, BlocksListedAndBoxlessBrowserWindowsOfAnotherProcess) {
+  Process& hushwall = HushWall();
+  HWND main_window = MainWindowOf(hushwall.Id());
+  ASSERT_NE(main_window, nullptr);
+  Popups popups = StartPopups(std::string("--window \"") + kListed +
+                              "\" --window \"Boxless - Opera\" --style 80C00000 --ignore-close"
+                              " --window \"Plain page - Opera\""
+                              " --window \"Notes - Editor\" --style 80C00000");
+  ASSERT_EQ(popups.titles_by_handle.size(), 4u);
+  auto closes = [&] { return CloseCounts(popups.record_file, popups.titles_by_handle); };
+
+  // The boxless window is closed once per non-matching entry per tick (three), so
+  // its count is the program's own clock: the listed window goes within five ticks.
+  ASSERT_TRUE(WaitFor([&] { return closes()["Boxless - Opera"] >= 3; }, 10000));
+  EXPECT_TRUE(WaitFor([&] { return closes()[kListed] >= 1; }, 1000));
+  EXPECT_LE(closes()["Boxless - Opera"], 5 * 3 + 3);
+  // It ignores the request, so every later tick closes it again.
+  EXPECT_TRUE(WaitFor([&] { return closes()["Boxless - Opera"] >= 9; }, 10000));
+
+  // The seen list shows what the scan found, read from outside.
+  HWND popups_list = ChildWithId(main_window, hushwall::kIdPopUps);
+  EXPECT_TRUE(WaitFor([&] {
+    auto seen = ListBoxTexts(popups_list);
+    return std::find(seen.begin(), seen.end(), "Plain page - Opera") != seen.end();
+  }, 5000));
+
+  // Stop the scan between two ticks, as the tray menu's Disable does; then a close
+  // request of our own queues behind every one HushWall posted.
+  SendMessageA(main_window, WM_COMMAND, static_cast<WPARAM>(hushwall::MenuCommand::DisablePopup), 0);
+  const int boxless = closes()["Boxless - Opera"];
+  for (const auto& [handle, title] : popups.titles_by_handle)
+    if (title == "Notes - Editor")
+      PostMessageA(reinterpret_cast<HWND>(std::stoul(handle, nullptr, 16)), WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitFor([&] { return closes()["Notes - Editor"] == 1; }, 5000));
+  auto final_counts = closes();
+  EXPECT_EQ(final_counts["Boxless - Opera"] % 3, 0) << final_counts["Boxless - Opera"];
+  EXPECT_GE(final_counts["Boxless - Opera"], boxless);
+  EXPECT_EQ(final_counts["Plain page - Opera"], 0) << "every box and an unlisted title";
+  EXPECT_GE(final_counts[kListed], 1);
+  EXPECT_FALSE(FileExists(folder_ + "\\Blocked.log")) << "the log is written only by Save log";
+
+  // A listed window stays until its program gets round to destroying it, and is
+  // blocked and logged again at every tick it is still there; each close of the
+  // boxless one is silent.
+  std::vector<std::string> log = ListBoxTexts(ChildWithId(main_window, hushwall::kIdBlocked));
+  ASSERT_GE(log.size(), 1u);
+  for (const std::string& line : log) EXPECT_TRUE(line.ends_with(std::string(" ") + kListed)) << line;
+  char count[16] = {};
+  GetWindowTextA(ChildWithId(main_window, hushwall::kIdBlockedCount), count, sizeof(count));
+  EXPECT_EQ(std::stoul(count), final_counts["Boxless - Opera"] + log.size());
+  SendMessageA(main_window, WM_COMMAND, static_cast<WPARAM>(hushwall::MenuCommand::EnablePopup), 0);
+}
+
+TEST_F(HushWallEndToEnd, NeverRefusesTheSessionEnd) {
+  HWND main_window = MainWindowOf(HushWall().Id());
+  ASSERT_NE(main_window, nullptr);
+  DWORD_PTR answer = 0;
+  ASSERT_TRUE(SendMessageTimeoutA(main_window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF,
+                                  SMTO_ABORTIFHUNG, 5000, &answer));
+  EXPECT_EQ(answer, 1u);
+}
+
+TEST_F(HushWallEndToEnd, ACloseRequestThatIsNotTheCloseBoxLeavesItBlocking) {
+  Process& hushwall = HushWall();
+  HWND main_window = MainWindowOf(hushwall.Id());
+  ASSERT_NE(main_window, nullptr);
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutA(main_window, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+  EXPECT_TRUE(hushwall.Running());
+  EXPECT_TRUE(IsWindow(main_window));
+
+  Popups popups = StartPopups(std::string("--window \"") + kListed + "\"");
+  ASSERT_EQ(popups.titles_by_handle.size(), 1u);
+  EXPECT_TRUE(WaitFor([&] { return CloseCounts(popups.record_file, popups.titles_by_handle)[kListed] >= 1; },
+                      5000));
+  EXPECT_TRUE(hushwall.Running());
+}
+
+TEST_F(HushWallEndToEnd, ASecondStartLeavesOneInstanceAndShowsItsWindow) {
+  Process& hushwall = HushWall();
+  HWND main_window = MainWindowOf(hushwall.Id());
+  ASSERT_NE(main_window, nullptr);
+  ASSERT_FALSE(IsWindowVisible(main_window));
+
+  Process second("\"" + folder_ + "\\hushwall.exe\"", folder_);
+  ASSERT_TRUE(second.Started());
+  ASSERT_TRUE(second.WaitForExit(30000));
+  EXPECT_EQ(second.ExitCode(), 0u);
+  EXPECT_TRUE(hushwall.Running());
+  EXPECT_EQ(MainWindowCount(), 1);
+  EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main_window) != FALSE; }, 5000));
+}
+
+}  // namespace
