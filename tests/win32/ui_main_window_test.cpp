@@ -35,13 +35,26 @@ bool PumpUntil(const std::function<bool()>& done, int timeout_ms = 5000) {
   return true;
 }
 
-// Counts scan passes so a test can wait for whole ticks instead of sleeping.
+// The real desktop narrowed to this process's windows, so that tests running beside
+// this one neither disturb it nor lose windows to it. Counts scan passes, so a test
+// can wait for whole ticks instead of sleeping.
 class CountingDesktop : public WindowSystem {
  public:
   explicit CountingDesktop(WindowSystem& real) : real_(real) {}
   void ForEachTopLevelWindow(Visitor visit, void* context) override {
     ++passes;
-    real_.ForEachTopLevelWindow(visit, context);
+    struct Filter {
+      Visitor visit;
+      void* context;
+    } filter{visit, context};
+    real_.ForEachTopLevelWindow(
+        [](void* filter_context, WindowHandle window) {
+          auto* filter = static_cast<Filter*>(filter_context);
+          DWORD process = 0;
+          GetWindowThreadProcessId(reinterpret_cast<HWND>(static_cast<UINT_PTR>(window)), &process);
+          if (process == GetCurrentProcessId()) filter->visit(filter->context, window);
+        },
+        &filter);
   }
   int TitleLength(WindowHandle window) override { return real_.TitleLength(window); }
   int CopyTitle(WindowHandle window, char* buffer, int limit) override {
