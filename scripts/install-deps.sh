@@ -5,7 +5,7 @@ set -euo pipefail
 
 host_pkgs=(cmake g++ make googletest libgtest-dev libbenchmark-dev)
 cross_pkgs=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686)
-wine_pkgs=(wine wine32:i386 xvfb xauth x11-apps imagemagick)
+wine_pkgs=(wine wine32:i386 xvfb xauth x11-apps x11-utils imagemagick)
 
 missing=()
 for p in "${host_pkgs[@]}" "${cross_pkgs[@]}" "${wine_pkgs[@]}"; do
