@@ -14,6 +14,7 @@
 // texts (escapes \\ \" \n \r \t \xHH), fonts (face, size in points, then any of
 // bold, italic, underline, strikethrough, charset=N) and pictures named for the
 // picture loader. Lines starting with ';' or '#' are comments.
+#include <deque>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -42,12 +43,13 @@ class Layout {
   using Entry = std::pair<std::string, PropertyBag>;
 
   const PropertyBag* Find(std::string_view control) const;
-  // The section of a control, made empty at the end when it does not exist yet.
+  // The section of a control, made empty at the end when it does not exist yet; the
+  // reference stays valid while the layout lives.
   PropertyBag& Section(std::string_view control);
-  const std::vector<Entry>& Sections() const { return sections_; }
+  const std::deque<Entry>& Sections() const { return sections_; }
 
  private:
-  std::vector<Entry> sections_;
+  std::deque<Entry> sections_;  // references stay valid as sections are added
 };
 
 // Throws LayoutError for text that does not follow the format (with its line).
