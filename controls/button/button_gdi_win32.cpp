@@ -151,6 +151,9 @@ bool TransparentBlit(HDC dest, int x, int y, int width, int height, HDC source, 
                      int source_y, std::uint32_t key) {
   COLORREF rgb_key = TranslateColor(key);
   if (rgb_key == CLR_INVALID) return false;
+  // GdiTransparentBlt refuses empty and mirrored extents; treat them as nothing to
+  // copy on both paths alike.
+  if (width <= 0 || height <= 0) return true;
   bool done = false;
   bool ok = PlatformTransparentBlt(dest, x, y, width, height, source, source_x, source_y, rgb_key,
                                    &done);
@@ -198,7 +201,7 @@ double HimetricToPixelsY(HDC surface, int himetric) {
 
 bool DrawPicture(HDC surface, const ButtonPicture& picture, int x, int y, int width, int height,
                  std::uint32_t transparent_colour) {
-  if (picture.Empty()) return true;
+  if (picture.Empty() || width <= 0 || height <= 0) return true;
   if (picture.kind == ButtonPicture::Kind::kIcon) {
     DrawIconEx(surface, x, y, static_cast<HICON>(picture.handle), width, height, 0, nullptr,
                DI_NORMAL);
@@ -212,7 +215,7 @@ bool DrawPicture(HDC surface, const ButtonPicture& picture, int x, int y, int wi
 
 bool DrawDisabledPicture(HDC surface, const ButtonPicture& picture, int x, int y, int width,
                          int height, std::uint32_t transparent_colour) {
-  if (picture.Empty()) return true;
+  if (picture.Empty() || width <= 0 || height <= 0) return true;
   COLORREF highlight = TranslateColor(kHighlight3d);
   COLORREF shadow = TranslateColor(kButtonShadow);
   COLORREF behind_icon = TranslateColor(transparent_colour);

@@ -18,8 +18,9 @@ COLORREF TranslateColor(std::uint32_t colour);
 // Copies width x height from (source_x, source_y) of `source` to (x, y) of `dest`,
 // skipping source pixels equal to `key` (translated first). Looks GdiTransparentBlt
 // up in gdi32.dll on every call and falls back to a monochrome-mask method when it is
-// missing. Scratch objects are made compatible with `dest`. False when the key is not
-// a valid colour or a scratch object cannot be made.
+// missing. Scratch objects are made compatible with `dest`. An empty or negative
+// extent copies nothing. False when the key is not a valid colour or a scratch
+// object cannot be made.
 bool TransparentBlit(HDC dest, int x, int y, int width, int height, HDC source, int source_x,
                      int source_y, std::uint32_t key);
 

@@ -98,7 +98,9 @@ INSTANTIATE_TEST_SUITE_P(
                       BlitCase{"MagentaOffset", 0xFF00FF, 7, 5, 20, 15, 2, 3},
                       BlitCase{"Black", 0x000000, 1, 2, 24, 20, 0, 0},
                       BlitCase{"White", 0xFFFFFF, 15, 9, 10, 12, 13, 7},
-                      BlitCase{"SystemButtonFace", 0x8000000F, 3, 3, 21, 17, 1, 1}),
+                      BlitCase{"SystemButtonFace", 0x8000000F, 3, 3, 21, 17, 1, 1},
+                      BlitCase{"EmptyWidth", 0xFF00FF, 3, 3, 0, 5, 0, 0},
+                      BlitCase{"NegativeHeight", 0xFF00FF, 3, 8, 5, -4, 0, 0}),
     [](const auto& info) { return info.param.name; });
 
 TEST(TranslateColorTest, PassesRgbAndResolvesSystemColours) {
