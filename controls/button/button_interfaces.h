@@ -59,7 +59,7 @@ class ButtonCanvas {
   virtual void KeyedCopy(SkinPictureBox& skin, std::int32_t x, std::int32_t y, std::int32_t w,
                          std::int32_t h, std::int32_t sx, std::int32_t sy, Colour key) = 0;
   // Draws in the current text colour, with prefix processing ("&" underlines).
-  virtual void DrawText(std::string_view text, const Rect& rect, std::uint32_t format) = 0;
+  virtual void DrawCaption(std::string_view text, const Rect& rect, std::uint32_t format) = 0;
   // A bitmap keyed with key_colour, or an icon with its own transparency.
   virtual void DrawPicture(const Picture& picture, std::int32_t x, std::int32_t y, std::int32_t w,
                            std::int32_t h, Colour key_colour) = 0;
@@ -76,7 +76,7 @@ class ButtonWindow {
  public:
   virtual ~ButtonWindow() = default;
   virtual ButtonCanvas& Canvas() = 0;
-  virtual std::uint32_t Handle() = 0;
+  virtual std::uint32_t WindowHandle() = 0;
   virtual bool Enabled() = 0;
   // Changes the window's enabled flag only; painting is the button's affair.
   virtual void SetEnabled(bool enabled) = 0;

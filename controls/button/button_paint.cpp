@@ -72,7 +72,7 @@ void MyButton::Draw(ButtonCanvas& canvas, std::int16_t state) {
   const std::shared_ptr<SkinPictureBox> skin = skin_;
   if (!skin) {
     canvas.Fill(whole, canvas.TranslateColour(back_color_));
-    canvas.DrawText(text_, whole, format);
+    canvas.DrawCaption(text_, whole, format);
     canvas.Present();
     return;
   }
@@ -200,16 +200,16 @@ void MyButton::DrawCaption(ButtonCanvas& canvas, std::int16_t state, const Rect&
                            std::uint32_t format) {
   if (state != kDisabled) {
     canvas.SetTextColour(text_color_enabled_);
-    if (draw) canvas.DrawText(text_, rect, format);
+    if (draw) canvas.DrawCaption(text_, rect, format);
     return;
   }
   // Engraved: the second colour one pixel right and down, under the first.
   if (draw && text_color_disabled2_ != text_color_disabled_) {
     canvas.SetTextColour(text_color_disabled2_);
-    canvas.DrawText(text_, Moved(rect, 1), format);
+    canvas.DrawCaption(text_, Moved(rect, 1), format);
   }
   canvas.SetTextColour(text_color_disabled_);
-  if (draw) canvas.DrawText(text_, rect, format);
+  if (draw) canvas.DrawCaption(text_, rect, format);
 }
 
 }  // namespace hushwall

@@ -120,7 +120,7 @@ class RecordingCanvas : public ButtonCanvas {
                  std::int32_t sx, std::int32_t sy, Colour key) override {
     Record({Op::kKeyedCopy, {x, y, x + w, y + h}, sx, sy, key});
   }
-  void DrawText(std::string_view text, const Rect& rect, std::uint32_t format) override {
+  void DrawCaption(std::string_view text, const Rect& rect, std::uint32_t format) override {
     Record({Op::kText, rect, 0, 0, text_colour, std::string(text), format});
   }
   void DrawPicture(const Picture&, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
@@ -165,7 +165,7 @@ class FakeWindow : public ButtonWindow {
  public:
   FakeWindow(Journal& journal, double width, double height) : canvas(width, height), journal_(journal) {}
   ButtonCanvas& Canvas() override { return canvas; }
-  std::uint32_t Handle() override { return 0x1234; }
+  std::uint32_t WindowHandle() override { return 0x1234; }
   bool Enabled() override { return enabled; }
   void SetEnabled(bool value) override { enabled = value; }
   void SetCaption(const std::string& text) override { caption = text; }
