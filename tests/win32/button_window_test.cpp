@@ -338,6 +338,16 @@ TEST_F(ButtonWindowTest, RenderedSkinFillsTheMiddleWithSkinPixelFourFour) {
   EXPECT_EQ(picture.Pixel(50, 0), skin_.Pixel(4, 0));  // top edge
 }
 
+TEST_F(ButtonWindowTest, RepaintShowsTheKeptImageWhenTheStateIsNotPainted) {
+  SendMessageA(ButtonHandle(), WM_MOUSEMOVE, 0, Point(50, 15));
+  ASSERT_EQ(Core().DrawnState(), kHover);
+  Core().SetDisableHover(true);  // the hover look is now never painted, yet it is kept
+  DibSurface picture(100, 30, RGB(1, 2, 3));
+  SendMessageA(ButtonHandle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(picture.Dc()), PRF_CLIENT);
+  // Top edge of frame 3: column 50 is 47 into tiles of 24 from skin column 63.
+  EXPECT_EQ(picture.Pixel(50, 1), skin_.Pixel(63 + 47 % 24, 1));
+}
+
 TEST_F(ButtonWindowTest, ClickHandlerMayDestroyTheButton) {
   button_->OnClick([&] { button_.reset(); });
   SendMessageA(ButtonHandle(), WM_LBUTTONDOWN, MK_LBUTTON, Point(50, 15));
