@@ -171,22 +171,9 @@ TEST(TransparentBlitTest, OneBitSourceUsesItsColourTableOnBothPaths) {
   }
 }
 
-// A 32-bit bitmap, not selected anywhere, with pixels from `colour_at`.
 template <typename ColourAt>
 HBITMAP MakeBitmap(int width, int height, ColourAt colour_at) {
-  DibSurface paint(width, height);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) paint.SetPixelRgb(x, y, colour_at(x, y));
-  }
-  HDC screen = GetDC(nullptr);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  ReleaseDC(nullptr, screen);
-  HDC dc = CreateCompatibleDC(paint.Dc());
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  BitBlt(dc, 0, 0, width, height, paint.Dc(), 0, 0, SRCCOPY);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  return bitmap;
+  return testing::BitmapFromPixels(width, height, colour_at);
 }
 
 // A 16 x 16 icon: the left half opaque in `colour`, the right half transparent.

@@ -13,19 +13,7 @@ using testing::DibSurface;
 COLORREF PatternAt(int x, int y) { return RGB(x * 9 % 256, y * 17 % 256, (x ^ y) & 255); }
 
 HBITMAP PatternBitmap(int width, int height) {
-  DibSurface paint(width, height);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) paint.SetPixelRgb(x, y, PatternAt(x, y));
-  }
-  HDC screen = GetDC(nullptr);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  ReleaseDC(nullptr, screen);
-  HDC dc = CreateCompatibleDC(paint.Dc());
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  BitBlt(dc, 0, 0, width, height, paint.Dc(), 0, 0, SRCCOPY);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  return bitmap;
+  return testing::BitmapFromPixels(width, height, PatternAt);
 }
 
 class PictureBoxTest : public ::testing::Test {

@@ -56,4 +56,23 @@ bool DibSurface::SameAs(const DibSurface& other) const {
   return true;
 }
 
+HBITMAP BitmapFromPixels(int width, int height,
+                         const std::function<COLORREF(int, int)>& colour_at) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!bitmap) return nullptr;
+  auto* pixels = static_cast<std::uint32_t*>(bits);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) pixels[std::size_t(y) * width + x] = ToBgra(colour_at(x, y));
+  }
+  return bitmap;
+}
+
 }  // namespace hushwall::testing

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 
 namespace hushwall::testing {
 
@@ -33,5 +34,9 @@ class DibSurface {
   HGDIOBJ previous_ = nullptr;
   std::uint32_t* bits_ = nullptr;
 };
+
+// A free-standing 32-bit DIB section (selected nowhere) with pixels from `colour_at`;
+// the caller owns it.
+HBITMAP BitmapFromPixels(int width, int height, const std::function<COLORREF(int, int)>& colour_at);
 
 }  // namespace hushwall::testing
