@@ -2,19 +2,17 @@
 // another thread, hidden ones too, receive real WM_CLOSE messages from a real tick.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <map>
 #include <set>
 #include <sstream>
 #include <string>
-#include <thread>
-#include <vector>
 
 #include "engine/alert_sound_win32.h"
 #include "engine/desktop_win32.h"
 #include "engine/engine.h"
 #include "engine/log_clock_win32.h"
 #include "support/test_desktop_win32.h"
+#include "support/window_thread_win32.h"
 
 namespace hushwall {
 namespace {
@@ -160,68 +158,9 @@ TEST_F(EngineDesktop, CloseAllReachesEveryBrowserWindowWithBlockingOff) {
   EXPECT_EQ(real.state.SeenList().Count(), 0);
 }
 
-// Windows owned by another thread of this process; each counts its WM_CLOSE messages.
-class WindowThread {
- public:
-  struct Spec {
-    std::string title;
-    DWORD style;
-  };
-  explicit WindowThread(std::vector<Spec> specs) : specs_(std::move(specs)), closes_(specs_.size()) {
-    thread_ = std::thread([this] { Run(); });
-    EXPECT_TRUE(WaitFor([&] { return ready_.load(); }));
-  }
-  ~WindowThread() {
-    PostThreadMessageA(thread_id_, WM_QUIT, 0, 0);
-    thread_.join();
-  }
-  int Closes(std::size_t index) const { return closes_[index]; }
-  // Round trip through the thread's queue: everything posted before has been handled.
-  void Flush() const { SendMessageA(handles_.front(), WM_NULL, 0, 0); }
-
- private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    auto* self = reinterpret_cast<WindowThread*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (message == WM_CLOSE && self) {
-      for (std::size_t index = 0; index < self->handles_.size(); ++index) {
-        if (self->handles_[index] == window) ++self->closes_[index];
-      }
-      return 0;  // stays open
-    }
-    return DefWindowProcA(window, message, wparam, lparam);
-  }
-
-  void Run() {
-    thread_id_ = GetCurrentThreadId();
-    test::UseOwnDesktop();
-    WNDCLASSA window_class{};
-    window_class.lpfnWndProc = Procedure;
-    window_class.hInstance = GetModuleHandleA(nullptr);
-    window_class.lpszClassName = "EngineTestWindow";
-    RegisterClassA(&window_class);
-    for (const Spec& spec : specs_) {
-      HWND window = CreateWindowExA(0, "EngineTestWindow", spec.title.c_str(), spec.style, 0, 0, 200,
-                                    100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-      SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-      handles_.push_back(window);
-    }
-    ready_ = true;
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
-    for (HWND window : handles_) DestroyWindow(window);
-  }
-
-  std::vector<Spec> specs_;
-  std::vector<std::atomic<int>> closes_;
-  std::vector<HWND> handles_;
-  std::atomic<bool> ready_{false};
-  DWORD thread_id_ = 0;
-  std::thread thread_;
-};
-
 TEST_F(EngineDesktop, AnotherThreadsWindowsAreFoundHiddenOnesToo) {
   // Created without WS_VISIBLE: all of them are hidden.
-  WindowThread windows({{"Hidden ad - Opera", kNoBoxes},
+  test::WindowThread windows({{"Hidden ad - Opera", kNoBoxes},
                         {"Hidden page - Netscape", kAllBoxes},
                         {"hidden page - netscape", kNoBoxes}});
   RealEngine real;
