@@ -7,7 +7,7 @@
 
 namespace hushwall {
 
-template <typename Handle, BOOL(WINAPI* Release)(Handle)>
+template <typename Handle, BOOL(WINAPI* Destroy)(Handle)>
 class GdiOwner {
  public:
   GdiOwner() = default;
@@ -25,7 +25,7 @@ class GdiOwner {
   explicit operator bool() const { return handle_ != nullptr; }
   Handle Release() { return std::exchange(handle_, nullptr); }
   void Reset(Handle handle = nullptr) {
-    if (handle_) Release(handle_);
+    if (handle_) Destroy(handle_);
     handle_ = handle;
   }
 

@@ -1,0 +1,25 @@
+#include "ui/main/tray_icon.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace hushwall {
+
+void FillTrayTip(char (&field)[kTrayTipSize], std::string_view tip) {
+  const std::size_t kept = std::min(tip.size(), kTrayTipSize - 1);
+  std::memset(field, ' ', kTrayTipSize);
+  std::memcpy(field, tip.data(), kept);
+  field[kept] = '\0';
+}
+
+void FillTrayIconData(TrayIconData& record, std::uint32_t owner, std::uint32_t icon, std::string_view tip) {
+  record.size = kTrayRecordSize;
+  record.owner = owner;
+  record.id = kTrayIconId;
+  record.flags = kTrayFlags;
+  record.callback_message = kTrayCallbackMessage;
+  record.icon = icon;
+  FillTrayTip(record.tip, tip);
+}
+
+}  // namespace hushwall

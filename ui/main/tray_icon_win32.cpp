@@ -1,0 +1,45 @@
+#include "ui/main/tray_icon_win32.h"
+
+#include <shellapi.h>
+
+#include <cstddef>
+
+namespace hushwall {
+
+// The record goes to the shell as it is: it must be the first-version ANSI layout.
+static_assert(sizeof(void*) == 4, "the record holds 32-bit handles");
+static_assert(NOTIFYICONDATAA_V1_SIZE == sizeof(TrayIconData));
+static_assert(offsetof(NOTIFYICONDATAA, hWnd) == offsetof(TrayIconData, owner));
+static_assert(offsetof(NOTIFYICONDATAA, uID) == offsetof(TrayIconData, id));
+static_assert(offsetof(NOTIFYICONDATAA, uFlags) == offsetof(TrayIconData, flags));
+static_assert(offsetof(NOTIFYICONDATAA, uCallbackMessage) == offsetof(TrayIconData, callback_message));
+static_assert(offsetof(NOTIFYICONDATAA, hIcon) == offsetof(TrayIconData, icon));
+static_assert(offsetof(NOTIFYICONDATAA, szTip) == offsetof(TrayIconData, tip));
+static_assert((NIF_MESSAGE | NIF_ICON | NIF_TIP) == kTrayFlags);
+static_assert(NIM_ADD == DWORD(TrayAction::kAdd) && NIM_MODIFY == DWORD(TrayAction::kModify) &&
+              NIM_DELETE == DWORD(TrayAction::kDelete));
+static_assert(WM_MOUSEMOVE == kTrayCallbackMessage);
+
+namespace {
+std::uint32_t HandleValue(const void* handle) {
+  return std::uint32_t(reinterpret_cast<std::uintptr_t>(handle));
+}
+}  // namespace
+
+bool TrayIcon::SetTrayIcon(TrayAction action, HWND owner, HICON icon, std::string_view tip) {
+  FillTrayIconData(data_, HandleValue(owner), HandleValue(icon), tip);
+  return Send(action);
+}
+
+bool TrayIcon::ChangeIcon(HICON icon) {
+  StoreIcon(icon);
+  return Send(TrayAction::kModify);
+}
+
+void TrayIcon::StoreIcon(HICON icon) { data_.icon = HandleValue(icon); }
+
+bool TrayIcon::Send(TrayAction action) {
+  return Shell_NotifyIconA(DWORD(action), reinterpret_cast<NOTIFYICONDATAA*>(&data_)) != FALSE;
+}
+
+}  // namespace hushwall

@@ -1,0 +1,27 @@
+#pragma once
+// Turning a picture into the outline of a shaped window: every pixel that has the
+// colour of the top-left pixel is cut away, the rest is kept as one-pixel-high
+// rectangles, one per horizontal run of kept pixels.
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace hushwall {
+
+// Right and bottom are exclusive.
+struct RegionRect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  friend bool operator==(const RegionRect&, const RegionRect&) = default;
+};
+
+// `pixels` holds `height` rows of `width` colours, top row first; colours are compared
+// as whole 32-bit values, so a caller whose pixel format carries an unused byte must
+// clear it. Returns the runs row by row, left to right; an empty list means the
+// picture has no kept pixel (or no pixel at all). Throws std::invalid_argument when
+// the sizes are negative or do not match the pixel count.
+std::vector<RegionRect> FindPictureRuns(int width, int height, std::span<const std::uint32_t> pixels);
+
+}  // namespace hushwall

@@ -1,0 +1,67 @@
+#pragma once
+// frmSplash: the first window of every start. A borderless window cut to the outline
+// of the splash picture, the program version written over it, centred on the screen.
+// When its pause ends it hands over to the program (the creator's callback loads the
+// main window hidden), lets pending messages run and closes itself.
+//
+//   Splash splash;
+//   splash.Show([&] { main_window.Load(); });  // then run the message loop
+#include <windows.h>
+
+#include <functional>
+
+#include "platform/gdi_win32.h"
+#include "platform/window_win32.h"
+
+namespace hushwall {
+
+class Splash : public Window {
+ public:
+  static constexpr unsigned kDefaultPauseMs = 2000;
+
+  explicit Splash(unsigned pause_ms = kDefaultPauseMs);
+  ~Splash() override;
+
+  // Loads the window (version text, picture, region, centring), shows it and starts
+  // the pause. `on_pause_end` runs exactly once, from the message loop, while the
+  // splash is still on screen; it must not destroy this object. A close request
+  // before the pause is over ends the pause at once, so the program always goes on.
+  // Returns false when the window cannot be made (it is not shown, nothing runs).
+  bool Show(std::function<void()> on_pause_end);
+
+  bool IsOpen() const { return Handle() != nullptr; }
+  // The version label (lblVersion), for inspection.
+  HWND VersionLabel() const { return lblVersion_; }
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+ private:
+  // picMainSkin: shows the picture and draws the label over it.
+  class PictureBox : public Window {
+   public:
+    bool Create(HWND parent, HBITMAP picture, int width, int height);
+
+   protected:
+    LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+   private:
+    HBITMAP picture_ = nullptr;
+  };
+
+  void Load(int width, int height);
+  void CreateVersionLabel();
+  void OnPaint();
+  void tmrPause_Timer();
+  void EndPause();
+
+  unsigned pause_ms_;
+  Bitmap picture_;
+  PictureBox picMainSkin_;
+  HWND lblVersion_ = nullptr;
+  Font version_font_;
+  std::function<void()> on_pause_end_;
+  bool pause_over_ = false;
+};
+
+}  // namespace hushwall
