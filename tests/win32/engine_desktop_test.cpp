@@ -11,13 +11,19 @@
 #include "engine/desktop_win32.h"
 #include "engine/engine.h"
 #include "engine/log_clock_win32.h"
+#include "support/message_pump.h"
 #include "support/test_desktop_win32.h"
 #include "support/window_thread_win32.h"
 
 namespace hushwall {
 namespace {
 
-using test::WaitFor;
+constexpr DWORD kDeadlineMs = 10000;
+
+template <typename Condition>
+bool WaitFor(Condition done) {
+  return test::PumpUntil(done, kDeadlineMs);
+}
 
 constexpr DWORD kAllBoxes = WS_OVERLAPPEDWINDOW;      // caption, frame, both boxes
 constexpr DWORD kNoBoxes = WS_POPUP | WS_CAPTION;     // a typical advertising popup
