@@ -31,7 +31,8 @@ TEST(SteadyTick, MakesNoHeapAllocation) {
     rig.desktop.Add(index % 10 == 0 ? std::string(index % 37, '*') + " page " + number + " - Opera"
                                     : "Document " + number);
   }
-  for (int index = 0; index < 100; ++index) rig.state.RemoveList().Append("Listed " + std::to_string(index));
+  for (int index = 0; index < 100; ++index)
+    rig.state.RemoveList().Append("Listed " + std::to_string(index));
   rig.engine.Tick();
   for (int index = 0; index < 10; index += 3) rig.state.SeenList().SetSelected(index, true);
   for (int warm_up = 0; warm_up < 5; ++warm_up) rig.engine.Tick();

@@ -167,7 +167,8 @@ TEST(BlockingState, StartsWithTheDocumentedValues) {
 
 TEST(BlockingState, AFullBlockedLogDropsItsOldestLine) {
   BlockingState state;
-  for (int index = 0; index < EntryList::kMaxEntries; ++index) state.AppendLogLine(std::to_string(index));
+  for (int index = 0; index < EntryList::kMaxEntries; ++index)
+    state.AppendLogLine(std::to_string(index));
   state.AppendLogLine("newest");
   state.AppendLogLine("newer still");
   const EntryList& log = state.BlockedLog();

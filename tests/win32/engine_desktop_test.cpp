@@ -25,8 +25,8 @@ bool WaitFor(Condition done) {
   return test::PumpUntil(done, kDeadlineMs);
 }
 
-constexpr DWORD kAllBoxes = WS_OVERLAPPEDWINDOW;      // caption, frame, both boxes
-constexpr DWORD kNoBoxes = WS_POPUP | WS_CAPTION;     // a typical advertising popup
+constexpr DWORD kAllBoxes = WS_OVERLAPPEDWINDOW;   // caption, frame, both boxes
+constexpr DWORD kNoBoxes = WS_POPUP | WS_CAPTION;  // a typical advertising popup
 const char kSentinel[] = "Sentinel";
 
 struct Counter : BlockListener {
@@ -46,7 +46,8 @@ struct RealEngine {
 
   std::set<std::string> Seen() const {
     std::set<std::string> seen;
-    for (int index = 0; index < state.SeenList().Count(); ++index) seen.insert(state.SeenList().At(index));
+    for (int index = 0; index < state.SeenList().Count(); ++index)
+      seen.insert(state.SeenList().At(index));
     return seen;
   }
 };
@@ -63,11 +64,13 @@ std::string Hex(DWORD value) {
 class PopupSim {
  public:
   explicit PopupSim(const std::string& window_arguments)
-      : process_("popup-sim.exe", "--quiet --record \"" + folder_.File("closes.txt") + "\" --ready \"" +
-                                      folder_.File("ready.txt") + "\" --exit-after 120000 " +
-                                      window_arguments + " --window " + kSentinel +
-                                      " --hidden --ignore-close") {
-    const bool ready = WaitFor([&] { return GetFileAttributesA(folder_.File("ready.txt").c_str()) != INVALID_FILE_ATTRIBUTES; });
+      : process_("popup-sim.exe", "--quiet --record \"" + folder_.File("closes.txt") +
+                                      "\" --ready \"" + folder_.File("ready.txt") +
+                                      "\" --exit-after 120000 " + window_arguments + " --window " +
+                                      kSentinel + " --hidden --ignore-close") {
+    const bool ready = WaitFor([&] {
+      return GetFileAttributesA(folder_.File("ready.txt").c_str()) != INVALID_FILE_ATTRIBUTES;
+    });
     EXPECT_TRUE(process_.Started() && ready) << "popup-sim.exe did not start next to the test";
     std::istringstream lines(test::ReadWholeFile(folder_.File("ready.txt")));
     std::string handle, title;
@@ -133,18 +136,21 @@ TEST_F(EngineDesktop, AnotherProcessesWindowsGetRealCloseRequestsCountedByTheRul
   // Listed: one logged block (the style rule passes, it has a maximize box). Without
   // boxes: one silent block per unmatched entry, two here; the one that quits at
   // the first request never sees the second.
-  EXPECT_EQ(sim.Closes(), (std::map<std::string, int>{{listed, 1}, {"Offer - Opera", 2}, {"Quits - Netscape", 1}}));
+  EXPECT_EQ(sim.Closes(), (std::map<std::string, int>{
+                              {listed, 1}, {"Offer - Opera", 2}, {"Quits - Netscape", 1}}));
   EXPECT_EQ(real.state.BlockedCount(), 5);
   EXPECT_EQ(real.listener.logged_blocks, 1);
   ASSERT_EQ(real.state.BlockedLog().Count(), 1);
   const std::string line = real.state.BlockedLog().At(0);
   EXPECT_EQ(line.substr(line.size() - listed.size() - 1), " " + listed);
-  EXPECT_EQ(real.Seen(), (std::set<std::string>{listed, "Offer - Opera", "Netscape", "Quits - Netscape"}));
+  EXPECT_EQ(real.Seen(),
+            (std::set<std::string>{listed, "Offer - Opera", "Netscape", "Quits - Netscape"}));
 
   // The windows that stayed are blocked again, and counted again, at the next tick.
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(sim.Window("Quits - Netscape")); }));
   real.engine.Tick();
-  EXPECT_EQ(sim.Closes(), (std::map<std::string, int>{{listed, 2}, {"Offer - Opera", 4}, {"Quits - Netscape", 1}}));
+  EXPECT_EQ(sim.Closes(), (std::map<std::string, int>{
+                              {listed, 2}, {"Offer - Opera", 4}, {"Quits - Netscape", 1}}));
   EXPECT_EQ(real.state.BlockedCount(), 8);
   EXPECT_EQ(real.state.BlockedLog().Count(), 2);
   EXPECT_EQ(real.Seen(), (std::set<std::string>{listed, "Offer - Opera", "Netscape"}));
@@ -159,7 +165,8 @@ TEST_F(EngineDesktop, CloseAllReachesEveryBrowserWindowWithBlockingOff) {
 
   real.engine.CloseAllBrowserWindows();
 
-  EXPECT_EQ(sim.Closes(), (std::map<std::string, int>{{"Visible - Opera", 1}, {"Hidden - Internet Explorer", 1}}));
+  EXPECT_EQ(sim.Closes(), (std::map<std::string, int>{{"Visible - Opera", 1},
+                                                      {"Hidden - Internet Explorer", 1}}));
   EXPECT_EQ(real.state.BlockedCount(), 0);
   EXPECT_EQ(real.state.SeenList().Count(), 0);
 }
@@ -167,10 +174,11 @@ TEST_F(EngineDesktop, CloseAllReachesEveryBrowserWindowWithBlockingOff) {
 TEST_F(EngineDesktop, AnotherThreadsWindowsAreFoundHiddenOnesToo) {
   // Created without WS_VISIBLE: all of them are hidden.
   test::WindowThread windows({{"Hidden ad - Opera", kNoBoxes},
-                        {"Hidden page - Netscape", kAllBoxes},
-                        {"hidden page - netscape", kNoBoxes}});
+                              {"Hidden page - Netscape", kAllBoxes},
+                              {"hidden page - netscape", kNoBoxes}});
   RealEngine real;
-  for (const char* entry : {"first", "Hidden page - Netscape", "third"}) real.state.RemoveList().Append(entry);
+  for (const char* entry : {"first", "Hidden page - Netscape", "third"})
+    real.state.RemoveList().Append(entry);
 
   real.engine.Tick();
   windows.Flush();

@@ -22,7 +22,9 @@ namespace {
 std::uint32_t Le32(const std::vector<std::uint8_t>& bytes, std::size_t at) {
   return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | std::uint32_t(bytes[at + 3]) << 24;
 }
-unsigned Le16(const std::vector<std::uint8_t>& bytes, std::size_t at) { return bytes[at] | bytes[at + 1] << 8; }
+unsigned Le16(const std::vector<std::uint8_t>& bytes, std::size_t at) {
+  return bytes[at] | bytes[at + 1] << 8;
+}
 
 TEST(AlertSound, TheEmbeddedSoundIsAShortPcmWave) {
   Win32AlertSound sound;
@@ -45,7 +47,9 @@ struct NoListener : BlockListener {
 
 // A hidden browser window without boxes, owned by another thread: a message box
 // on this thread would otherwise hand it the close requests.
-std::vector<test::WindowThread::Spec> Popup(const char* title) { return {{title, WS_POPUP | WS_CAPTION}}; }
+std::vector<test::WindowThread::Window> Popup(const char* title) {
+  return {{title, WS_POPUP | WS_CAPTION}};
+}
 
 TEST(AlertSound, PlayingTheRealSoundAtEveryCloseReportsNothing) {
   ASSERT_TRUE(test::UseOwnDesktop());
@@ -149,7 +153,8 @@ TEST(ProgramDirectory, IsTheFolderOfTheRunningProgram) {
   const std::string folder = ProgramDirectory();
   ASSERT_FALSE(folder.empty());
   EXPECT_NE(folder.back(), '\\');
-  EXPECT_NE(GetFileAttributesA((folder + "\\win32_engine_platform_test.exe").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_NE(GetFileAttributesA((folder + "\\win32_engine_platform_test.exe").c_str()),
+            INVALID_FILE_ATTRIBUTES);
 }
 
 TEST(ListFilesOnWindows, SavingReplacesThePreviousFileWholeAndLeavesNoTemporaryFile) {
@@ -175,8 +180,8 @@ TEST(ListFilesOnWindows, AFailedSaveKeepsTheOldFileAndTellsTheUserWhichAndWhy) {
   const std::string previous = "1/2/2024 3:04:05 PM Ad - Opera\r\n";
   ASSERT_TRUE(test::WriteWholeFile(path, previous));
   // Another program holds the file open, so it cannot be replaced.
-  HANDLE holder = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE holder = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(holder, INVALID_HANDLE_VALUE);
   BlockingState state;
   state.AppendLogLine("a newer line");
@@ -190,8 +195,9 @@ TEST(ListFilesOnWindows, AFailedSaveKeepsTheOldFileAndTellsTheUserWhichAndWhy) {
   const auto boxes = watcher.Boxes();
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_NE(boxes[0].text.find(path), std::string::npos) << boxes[0].text;
-  const bool says_why = boxes[0].text.find(SystemErrorText(ERROR_ACCESS_DENIED)) != std::string::npos ||
-                        boxes[0].text.find(SystemErrorText(ERROR_SHARING_VIOLATION)) != std::string::npos;
+  const bool says_why =
+      boxes[0].text.find(SystemErrorText(ERROR_ACCESS_DENIED)) != std::string::npos ||
+      boxes[0].text.find(SystemErrorText(ERROR_SHARING_VIOLATION)) != std::string::npos;
   EXPECT_TRUE(says_why) << boxes[0].text;
   EXPECT_EQ(boxes[0].buttons, std::vector<std::string>{"OK"});
 }
@@ -200,8 +206,8 @@ TEST(ListFilesOnWindows, ALockedRemoveListDoesNotKeepTheLogFromLoading) {
   test::TempFolder folder;
   ASSERT_TRUE(test::WriteWholeFile(folder.File("RemList.dat"), "entry\r\n"));
   ASSERT_TRUE(test::WriteWholeFile(folder.File("Blocked.log"), "line 1\r\nline 2\r\n"));
-  HANDLE lock = CreateFileA(folder.File("RemList.dat").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE lock = CreateFileA(folder.File("RemList.dat").c_str(), GENERIC_READ, 0, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(lock, INVALID_HANDLE_VALUE);
   BlockingState state;
   LoadListFiles(state, folder.Path());

@@ -56,11 +56,13 @@ void Populate(sim::Rig& rig) {
     }
   }
   for (int index = 0; index < kRemoveEntries; ++index) {
-    rig.state.RemoveList().Append(Numbered("Listed advertisement ", index, " - Microsoft Internet Explorer"));
+    rig.state.RemoveList().Append(
+        Numbered("Listed advertisement ", index, " - Microsoft Internet Explorer"));
   }
   rig.engine.Tick();
   EntryList& seen = rig.state.SeenList();
-  for (int index = 0; index < kSelected; ++index) seen.SetSelected(index * (kBrowserWindows / kSelected), true);
+  for (int index = 0; index < kSelected; ++index)
+    seen.SetSelected(index * (kBrowserWindows / kSelected), true);
 }
 
 double MicrosecondsSince(Clock::time_point start, int repetitions) {
@@ -104,14 +106,18 @@ void ReportPrune() {
   EntryList linear;
   EntryList restarting;
   const double fill = MedianMicroseconds(15, 50, [&] { FillSeenList(linear, kBrowserWindows); });
-  const double one_pass = MedianMicroseconds(15, 50, [&] {
-    FillSeenList(linear, kBrowserWindows);
-    linear.RemoveUnselected();
-  }) - fill;
-  const double restart = MedianMicroseconds(15, 50, [&] {
-    FillSeenList(restarting, kBrowserWindows);
-    RestartingPrune(restarting);
-  }) - fill;
+  const double one_pass = MedianMicroseconds(15, 50,
+                                             [&] {
+                                               FillSeenList(linear, kBrowserWindows);
+                                               linear.RemoveUnselected();
+                                             }) -
+                          fill;
+  const double restart = MedianMicroseconds(15, 50,
+                                            [&] {
+                                              FillSeenList(restarting, kBrowserWindows);
+                                              RestartingPrune(restarting);
+                                            }) -
+                         fill;
   std::printf("prune of %d entries, %d selected: one pass %.2f us, restart-from-0 walk %.2f us\n",
               kBrowserWindows, kBrowserWindows / 4, one_pass, restart);
 }
@@ -122,10 +128,13 @@ void ReportLookup() {
     FillSeenList(list, count);
     list.Contains("warm up");
     int found = 0;
-    const double lookup = MedianMicroseconds(15, 2000, [&] {
-      found += list.Contains("Special offers, page 77 - Opera");
-      found += list.Contains("Not on the list - Opera");
-    }) / 2;
+    const double lookup = MedianMicroseconds(15, 2000,
+                                             [&] {
+                                               found +=
+                                                   list.Contains("Special offers, page 77 - Opera");
+                                               found += list.Contains("Not on the list - Opera");
+                                             }) /
+                          2;
     std::printf("seen-list membership test at %5d entries: %.3f us%s\n", count, lookup,
                 found ? "" : " (lookup failed)");
   }
@@ -148,17 +157,21 @@ int main(int argc, char** argv) {
 
   const double tick = MedianMicroseconds(batches, kTicksPerBatch, [&] { rig.engine.Tick(); });
   rig.state.Flags().NoMaxButton = 0;  // no style rule: the pass only compares titles
-  const double no_style_reads = MedianMicroseconds(batches, kTicksPerBatch, [&] { rig.engine.Tick(); });
+  const double no_style_reads =
+      MedianMicroseconds(batches, kTicksPerBatch, [&] { rig.engine.Tick(); });
   rig.state.Flags().StereotypeWindows = 0;  // the same walk without the rule pass
   const double walk_only = MedianMicroseconds(batches, kTicksPerBatch, [&] { rig.engine.Tick(); });
 
-  std::printf("desktop: %d top-level windows, %d browser windows, remove list %d, %d selected seen entries\n",
-              kWindows, kBrowserWindows, kRemoveEntries, kSelected);
+  std::printf(
+      "desktop: %d top-level windows, %d browser windows, remove list %d, %d selected seen "
+      "entries\n",
+      kWindows, kBrowserWindows, kRemoveEntries, kSelected);
   std::printf("tick: %.1f us   per window: %.3f us   heap allocations per tick: %.2f\n", tick,
               tick / kWindows, allocations_per_tick);
-  std::printf("  of which the rule pass (%d entries x %d browser windows): %.1f us,\n"
-              "  %.1f us of it without the style word reads (no style rule on)\n",
-              kRemoveEntries, kBrowserWindows, tick - walk_only, no_style_reads - walk_only);
+  std::printf(
+      "  of which the rule pass (%d entries x %d browser windows): %.1f us,\n"
+      "  %.1f us of it without the style word reads (no style rule on)\n",
+      kRemoveEntries, kBrowserWindows, tick - walk_only, no_style_reads - walk_only);
   std::printf("seen list after the tick: %d entries (%d selected kept first), %d closes posted\n",
               rig.state.SeenList().Count(), kSelected, int(rig.desktop.posted.size()));
   ReportPrune();

@@ -9,7 +9,8 @@ namespace hushwall::test {
 namespace {
 
 HDESK OwnDesktop() {
-  static HDESK desktop = CreateDesktopA(OwnDesktopName(), nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+  static HDESK desktop =
+      CreateDesktopA(OwnDesktopName(), nullptr, nullptr, 0, GENERIC_ALL, nullptr);
   return desktop;
 }
 

@@ -4,7 +4,8 @@
 
 namespace hushwall::test {
 
-WindowThread::WindowThread(std::vector<Spec> specs) : specs_(std::move(specs)), closes_(specs_.size()) {
+WindowThread::WindowThread(std::vector<Window> windows)
+    : windows_(std::move(windows)), closes_(windows_.size()) {
   thread_ = std::thread([this] { Run(); });
   while (!ready_) Sleep(1);
 }
@@ -35,9 +36,10 @@ void WindowThread::Run() {
   window_class.hInstance = GetModuleHandleA(nullptr);
   window_class.lpszClassName = "HushWallTestWindow";
   RegisterClassA(&window_class);
-  for (const Spec& spec : specs_) {
-    HWND window = CreateWindowExA(0, window_class.lpszClassName, spec.title.c_str(), spec.style, 0, 0,
-                                  200, 100, nullptr, nullptr, window_class.hInstance, nullptr);
+  for (const Window& wanted : windows_) {
+    HWND window =
+        CreateWindowExA(0, window_class.lpszClassName, wanted.title.c_str(), wanted.style, 0, 0,
+                        200, 100, nullptr, nullptr, window_class.hInstance, nullptr);
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     handles_.push_back(window);
   }

@@ -12,12 +12,12 @@ namespace hushwall::test {
 
 class WindowThread {
  public:
-  struct Spec {
+  struct Window {
     std::string title;
     DWORD style;  // without WS_VISIBLE the window is hidden
   };
   // Creates the windows on the own desktop (see UseOwnDesktop) and waits for them.
-  explicit WindowThread(std::vector<Spec> specs);
+  explicit WindowThread(std::vector<Window> windows);
   WindowThread(const WindowThread&) = delete;
   WindowThread& operator=(const WindowThread&) = delete;
   ~WindowThread();
@@ -31,7 +31,7 @@ class WindowThread {
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   void Run();
 
-  std::vector<Spec> specs_;
+  std::vector<Window> windows_;
   std::vector<std::atomic<int>> closes_;
   std::vector<HWND> handles_;
   std::atomic<bool> ready_{false};
