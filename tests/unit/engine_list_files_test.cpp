@@ -234,14 +234,5 @@ TEST(SaveListFiles, AFailedReplaceRemovesItsTemporaryFile) {
   EXPECT_FALSE(fs::exists(folder.File("Blocked.log.tmp")));
 }
 
-TEST(SaveListFiles, AMissingFolderIsAFailureNotACrash) {
-  BlockingState state;
-  StdAtomicFileWriter writer;
-  const SaveResult result = SaveRemoveList(state, "/nonexistent/hushwall", writer);
-  EXPECT_FALSE(result.saved);
-  EXPECT_EQ(result.path, "/nonexistent/hushwall/RemList.dat");
-  EXPECT_FALSE(result.reason.empty());
-}
-
 }  // namespace
 }  // namespace hushwall

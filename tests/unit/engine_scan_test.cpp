@@ -172,15 +172,6 @@ TEST(RulePass, ReadTheStyleAfreshForEachEntry) {
   EXPECT_EQ(rig.state.BlockedCount(), 2);
 }
 
-TEST(RulePass, NoStyleIsReadWhenNoStyleRuleIsOn) {
-  sim::Rig rig;
-  rig.state.Flags() = kListOnly;
-  for (const char* entry : {"a", "b"}) rig.state.RemoveList().Append(entry);
-  rig.desktop.Add("Ad - Opera");
-  rig.engine.Tick();
-  EXPECT_EQ(rig.desktop.style_reads, 0);
-}
-
 TEST(RulePass, AWindowThatStaysIsBlockedAgainAtEveryTick) {
   sim::Rig rig;
   rig.state.RemoveList().Append("Ad - Opera");

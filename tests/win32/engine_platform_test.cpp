@@ -12,7 +12,6 @@
 #include "engine/engine.h"
 #include "engine/list_files_win32.h"
 #include "engine/log_clock_win32.h"
-#include "engine/program_directory_win32.h"
 #include "support/test_desktop_win32.h"
 #include "support/window_thread_win32.h"
 
@@ -147,14 +146,6 @@ TEST(LogClock, UsesTheUsersShortDateAndLongTimeFormats) {
   EXPECT_EQ(now.substr(4, 1) + now.substr(7, 1) + now.substr(10, 1), "ymd") << now;
   EXPECT_EQ(now.substr(14, 1) + now.substr(17, 1) + now.substr(20, 1), "hms") << now;
   ExpectClockMatchesTheLocale();
-}
-
-TEST(ProgramDirectory, IsTheFolderOfTheRunningProgram) {
-  const std::string folder = ProgramDirectory();
-  ASSERT_FALSE(folder.empty());
-  EXPECT_NE(folder.back(), '\\');
-  EXPECT_NE(GetFileAttributesA((folder + "\\win32_engine_platform_test.exe").c_str()),
-            INVALID_FILE_ATTRIBUTES);
 }
 
 TEST(ListFilesOnWindows, SavingReplacesThePreviousFileWholeAndLeavesNoTemporaryFile) {
