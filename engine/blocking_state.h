@@ -23,6 +23,10 @@ class EntryList {
   bool Append(std::string_view text);
   void RemoveAt(int index);
   void Clear();
+  // Removes every entry without a selection mark in one pass; the others keep their order.
+  void RemoveUnselected();
+  // Whether an entry equals text exactly. Hashed, so it does not scan the list.
+  bool Contains(std::string_view text) const;
 
   // Changes whenever the entries (not the marks) change, so a view can skip
   // comparing content that cannot have changed.
@@ -33,7 +37,20 @@ class EntryList {
     std::string text;
     bool selected = false;
   };
+  std::string TakeSpareString();
+  void Recycle(std::string&& text);
+  void EntriesChanged();  // after a removal: positions shifted
+  void RebuildIndex() const;
+  void AddToIndex(int index) const;
+
   std::vector<Entry> entries_;
+  // Texts of removed entries, kept for their capacity: a list that is emptied and
+  // refilled every scan tick then needs no new memory.
+  std::vector<std::string> spare_;
+  // Open addressing over entry positions (position + 1, 0 = free slot). Built on the
+  // first lookup after a removal, since removals shift positions.
+  mutable std::vector<int> slots_;
+  mutable bool index_valid_ = false;
   std::uint64_t revision_ = 0;
 };
 

@@ -1,0 +1,78 @@
+#pragma once
+// The blocking engine: the scan tick over the desktop's top-level windows, the block
+// rules and the close action, the alert sound and closing all browser windows.
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "engine/blocking_state.h"
+#include "engine/ports.h"
+
+namespace hushwall {
+
+// Case-sensitive: "Opera", "Netscape" or "Internet Explorer" anywhere in the title.
+bool IsBrowserTitle(std::string_view title);
+
+// The sound's bytes, replaced at every play. Two slots: the next sound is loaded
+// into the idle one, so the bytes of a sound still playing stay valid until the
+// next start has stopped it.
+class SoundBuffer {
+ public:
+  std::vector<std::uint8_t>& Idle() { return slots_[1 - playing_]; }
+  // The idle slot now holds the playing sound.
+  void Swap() { playing_ = 1 - playing_; }
+
+ private:
+  std::array<std::vector<std::uint8_t>, 2> slots_;
+  int playing_ = 0;
+};
+
+class BlockingEngine {
+ public:
+  static constexpr unsigned kPlayFlags = 5;  // SND_ASYNC | SND_MEMORY
+  static constexpr const char* kSoundName = "SOUND1";
+  static constexpr const char* kSoundType = "WAVE";
+
+  BlockingEngine(BlockingState& state, WindowSystem& desktop, AlertSound& sound, LogClock& clock,
+                 BlockListener& listener);
+  // Stops a sound still playing from this engine's buffer before the buffer goes.
+  ~BlockingEngine();
+  BlockingEngine(const BlockingEngine&) = delete;
+  BlockingEngine& operator=(const BlockingEngine&) = delete;
+
+  // One tick of the scan timer: PruneSeenList, then InspectWindow for every window.
+  void Tick();
+  // Posts a close request to every browser window; touches no list, count or flag.
+  void CloseAllBrowserWindows();
+  void StopSound();
+
+  void PruneSeenList();
+  void InspectWindow(WindowHandle window);
+  void CloseBrowserWindow(WindowHandle window);
+  void BlockAlert();
+  void PlayResourceSound(const char* name, const char* type);
+
+ private:
+  std::string_view ReadTitle(WindowHandle window);
+  void ApplyBlockRules(WindowHandle window, std::string_view title);
+  bool FailsActiveStyleRule(WindowHandle window);
+  void SilentBlock(WindowHandle window);
+  void LoggedBlock(WindowHandle window, std::string_view title);
+
+  BlockingState& state_;
+  WindowSystem& desktop_;
+  AlertSound& sound_;
+  LogClock& clock_;
+  BlockListener& listener_;
+
+  std::vector<char> title_buffer_;  // reused, so a quiet tick needs no new memory
+  SoundBuffer sound_buffer_;
+  unsigned play_flags_ = kPlayFlags;
+  bool sound_started_ = false;
+  // A modal message box inside an alert runs a message loop, which can deliver the
+  // next timer tick while this one is still walking; that tick is skipped.
+  bool walking_ = false;
+};
+
+}  // namespace hushwall

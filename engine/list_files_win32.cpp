@@ -1,0 +1,106 @@
+#include "engine/list_files_win32.h"
+
+#include "engine/application_title.h"
+
+namespace hushwall {
+namespace {
+
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE handle) : handle_(handle) {}
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  ~FileHandle() { Close(); }
+
+  HANDLE Get() const { return handle_; }
+  bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+  bool Close() {
+    const bool closed = !IsOpen() || CloseHandle(handle_);
+    handle_ = INVALID_HANDLE_VALUE;
+    return closed;
+  }
+
+ private:
+  HANDLE handle_;
+};
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+        written == 0) {
+      return false;
+    }
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
+
+bool Warned(HWND owner, const SaveResult& result) {
+  if (!result.saved) {
+    MessageBoxA(owner, SaveFailureMessage(result).c_str(), kApplicationTitle,
+                MB_OK | MB_ICONEXCLAMATION);
+  }
+  return result.saved;
+}
+
+}  // namespace
+
+std::string SystemErrorText(DWORD error) {
+  char* text = nullptr;
+  const DWORD length = FormatMessageA(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+  std::string result = length ? std::string(text, length) : "error " + std::to_string(error);
+  LocalFree(text);
+  while (!result.empty() && (result.back() == '\n' || result.back() == '\r' ||
+                             result.back() == ' ' || result.back() == '.')) {
+    result.pop_back();
+  }
+  return result;
+}
+
+bool Win32AtomicFileWriter::Replace(const std::string& path, std::string_view bytes,
+                                    std::string& reason) {
+  const std::string temporary = path + ".tmp";
+  FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.IsOpen()) {
+    reason = SystemErrorText(GetLastError());
+    return false;
+  }
+  bool done = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
+  DWORD error = GetLastError();
+  if (!file.Close() && done) {
+    done = false;
+    error = GetLastError();
+  }
+  if (done && !MoveFileExA(temporary.c_str(), path.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    done = false;
+    error = GetLastError();
+  }
+  if (done) return true;
+  reason = SystemErrorText(error);
+  DeleteFileA(temporary.c_str());
+  return false;
+}
+
+bool SaveRemoveListOrWarn(HWND owner, const BlockingState& state,
+                          const std::string& program_directory) {
+  Win32AtomicFileWriter writer;
+  return Warned(owner, SaveRemoveList(state, program_directory, writer));
+}
+
+bool SaveBlockedLogOrWarn(HWND owner, const BlockingState& state,
+                          const std::string& program_directory) {
+  Win32AtomicFileWriter writer;
+  return Warned(owner, SaveBlockedLog(state, program_directory, writer));
+}
+
+bool SaveListFileOrWarn(HWND owner, const EntryList& list, const std::string& path) {
+  Win32AtomicFileWriter writer;
+  return Warned(owner, SaveListFile(list, path, writer));
+}
+
+}  // namespace hushwall

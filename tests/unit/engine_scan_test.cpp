@@ -1,0 +1,273 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/simulated_desktop.h"
+
+namespace hushwall {
+namespace {
+
+using sim::kBorder;
+using sim::kDialogFrame;
+using sim::kMaximizeBox;
+using sim::kMinimizeBox;
+using sim::kOverlappedWindow;
+using Strings = std::vector<std::string>;
+
+TEST(BrowserTitle, NeedsOneOfTheThreeNamesExactlyAsWritten) {
+  struct Case {
+    const char* title;
+    bool browser;
+  };
+  const Case cases[] = {
+      {"Cheap flights - Microsoft Internet Explorer", true},
+      {"Netscape", true},
+      {"Opera", true},
+      {"News-Opera-x", true},
+      {"cheap flights - internet explorer", false},
+      {"OPERA", false},
+      {"netscape", false},
+      {"Internet  Explorer", false},
+      {"Operator console", true},  // a plain substring test, as the rule says
+      {"Notepad", false},
+      {"", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(IsBrowserTitle(c.title), c.browser) << c.title;
+}
+
+TEST(Scan, RecordsEachBrowserTitleOnceInWalkOrder) {
+  sim::Rig rig;
+  rig.desktop.Add("Page B - Opera");
+  rig.desktop.Add("Untitled - Notepad");
+  rig.desktop.Add("Page A - Netscape");
+  rig.desktop.Add("Page B - Opera");
+  rig.desktop.Add("");
+  rig.desktop.Add("page c - internet explorer");
+  rig.engine.Tick();
+  EXPECT_EQ(rig.Seen(), (Strings{"Page B - Opera", "Page A - Netscape"}));
+  rig.engine.Tick();
+  EXPECT_EQ(rig.Seen(), (Strings{"Page B - Opera", "Page A - Netscape"}));
+  EXPECT_TRUE(rig.desktop.posted.empty());  // empty remove list: nothing is closed
+}
+
+TEST(Scan, KeepsASelectedEntryAfterItsWindowHasGone) {
+  sim::Rig rig;
+  const WindowHandle gone = rig.desktop.Add("Gone - Opera");
+  rig.desktop.Add("Stays - Opera");
+  rig.engine.Tick();
+  rig.state.SeenList().SetSelected(0, true);
+  rig.desktop.Destroy(gone);
+  rig.engine.Tick();
+  EXPECT_EQ(rig.Seen(), (Strings{"Gone - Opera", "Stays - Opera"}));
+  rig.state.SeenList().SetSelected(0, false);
+  rig.engine.Tick();
+  EXPECT_EQ(rig.Seen(), Strings{"Stays - Opera"});
+}
+
+TEST(Scan, AClearedSelectionSendsTheTitleBackToItsWalkPosition) {
+  sim::Rig rig;
+  rig.desktop.Add("A - Opera");
+  rig.desktop.Add("B - Opera");
+  rig.engine.Tick();
+  rig.state.SeenList().SetSelected(1, true);
+  rig.engine.Tick();
+  EXPECT_EQ(rig.Seen(), (Strings{"B - Opera", "A - Opera"}));  // not recorded twice
+  EXPECT_TRUE(rig.state.SeenList().IsSelected(0));
+  rig.state.SeenList().SetSelected(0, false);
+  rig.engine.Tick();
+  EXPECT_EQ(rig.Seen(), (Strings{"A - Opera", "B - Opera"}));
+}
+
+TEST(Scan, ATitleThatGrowsBetweenTheTwoCallsIsCutToTheFirstLength) {
+  sim::Rig rig;
+  const WindowHandle window = rig.desktop.Add("Ad - Opera");
+  rig.desktop.after_title_length = [](sim::Window& w) { w.title += std::string(5000, 'x'); };
+  rig.engine.Tick();
+  EXPECT_EQ(rig.Seen(), (Strings{"Ad - Opera"}));
+  rig.desktop.after_title_length = [](sim::Window& w) { w.title = "Ad"; };
+  rig.desktop.Get(window).title = "Ad - Opera, longer now";
+  rig.engine.Tick();  // shrank: "Ad" is not a browser title
+  EXPECT_EQ(rig.Seen(), Strings{});
+}
+
+// One browser window, its title, style and the remove list, against the flags.
+struct RuleCase {
+  const char* name;
+  RuleFlags flags;
+  Strings removes;
+  const char* title;
+  std::uint32_t style;
+  int closes;
+  int log_lines;
+};
+
+class Rules : public ::testing::TestWithParam<RuleCase> {};
+
+TEST_P(Rules, CloseCountAndLogFollowTheRulePass) {
+  const RuleCase& c = GetParam();
+  sim::Rig rig;
+  rig.state.Flags() = c.flags;
+  for (const std::string& entry : c.removes) rig.state.RemoveList().Append(entry);
+  const WindowHandle window = rig.desktop.Add(c.title, c.style);
+  rig.desktop.Add("Bystander", 0);  // no boxes at all, but not a browser window
+
+  rig.engine.Tick();
+
+  EXPECT_EQ(rig.desktop.CloseRequestsTo(window), c.closes);
+  EXPECT_EQ(int(rig.desktop.posted.size()), c.closes);
+  EXPECT_EQ(rig.state.BlockedCount(), c.closes);
+  EXPECT_EQ(rig.sound.Count("play 5"), c.closes);
+  EXPECT_EQ(rig.state.BlockedLog().Count(), c.log_lines);
+  EXPECT_EQ(rig.listener.logged_blocks, c.log_lines);
+  for (const std::string& line : rig.Log()) {
+    EXPECT_EQ(line.substr(line.size() - std::string(c.title).size()), c.title);
+  }
+  EXPECT_EQ(rig.Seen(), Strings{c.title});  // recorded whatever the rules did
+}
+
+constexpr RuleFlags kStart{1, 1, 0, 0};
+constexpr RuleFlags kOff{0, 1, 1, 1};
+constexpr RuleFlags kListOnly{1, 0, 0, 0};
+const char* const kAd = "Ad - Microsoft Internet Explorer";
+constexpr std::uint32_t kNoMax = kOverlappedWindow & ~kMaximizeBox;
+constexpr std::uint32_t kNoMin = kOverlappedWindow & ~kMinimizeBox;
+constexpr std::uint32_t kAll = kOverlappedWindow;
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Engine, Rules,
+    ::testing::Values(
+        RuleCase{"EmptyRemoveListClosesNothing", kStart, {}, kAd, 0, 0, 0},
+        RuleCase{"StereotypeOffClosesNothingNotEvenListed", kOff, {kAd, "x"}, kAd, 0, 0, 0},
+        RuleCase{"StereotypeTwoCountsAsOff", {2, 1, 0, 0}, {kAd, "x"}, kAd, 0, 0, 0},
+        RuleCase{"StereotypeMinusOneCountsAsOff", {-1, 1, 0, 0}, {kAd}, kAd, 0, 0, 0},
+        RuleCase{"ListedTitleWithEveryBoxOneLoggedBlock", kStart, {"x", kAd}, kAd, kAll, 1, 1},
+        RuleCase{"ListOnlyClosesListedTitles", kListOnly, {kAd, "x", "y"}, kAd, 0, 1, 1},
+        RuleCase{"ListOnlyLeavesUnlistedWithoutBoxes", kListOnly, {"x", "y"}, kAd, 0, 0, 0},
+        RuleCase{"StyleRuleOncePerUnmatchedEntry", kStart, {"x", "y"}, kAd, kNoMax, 2, 0},
+        RuleCase{"ThreeUnmatchedEntriesThreeCloses", kStart, {"x", "y", "z"}, kAd, kNoMax, 3, 0},
+        RuleCase{"ListedTwiceTwoLoggedBlocks", kStart, {kAd, kAd}, kAd, kAll, 2, 2},
+        RuleCase{"ListedAndFailingStyleOneLogged", kStart, {"x", kAd, "y"}, kAd, kNoMax, 3, 1},
+        RuleCase{"OnlyMaxTestWhenMaxAndMinAreOn", {1, 1, 1, 0}, {"x"}, kAd, kNoMin, 0, 0},
+        RuleCase{"MinRuleWhenMaxIsOff", {1, 0, 1, 0}, {"x"}, kAd, kNoMin, 1, 0},
+        RuleCase{"MaxFlagTwoCountsAsOff", {1, 2, 1, 0}, {"x"}, kAd, kNoMin, 1, 0},
+        RuleCase{"TitleBarRuleClosesBorderOnly", {1, 0, 0, 1}, {"x"}, kAd, kBorder, 1, 0},
+        RuleCase{"TitleBarRuleKeepsDialogFrame", {1, 0, 0, 1}, {"x"}, kAd, kDialogFrame, 0, 0},
+        RuleCase{"ListMatchIsCaseSensitive", kListOnly, {"ad - Microsoft Internet Explorer"}, kAd, 0, 0, 0}),
+    [](const ::testing::TestParamInfo<RuleCase>& info) { return info.param.name; });
+// clang-format on
+
+TEST(RulePass, ReadTheStyleAfreshForEachEntry) {
+  sim::Rig rig;
+  for (const char* entry : {"a", "b", "c", "d"}) rig.state.RemoveList().Append(entry);
+  const WindowHandle window = rig.desktop.Add("Closing - Opera");
+  // The window dies while the pass runs: from then on it has no boxes.
+  rig.desktop.before_style_read = [&](sim::Window& w) {
+    if (rig.desktop.style_reads == 3) w.alive = false;
+  };
+  rig.engine.Tick();
+  EXPECT_EQ(rig.desktop.style_reads, 4);
+  EXPECT_EQ(rig.desktop.CloseRequestsTo(window), 2);
+  EXPECT_EQ(rig.state.BlockedCount(), 2);
+}
+
+TEST(RulePass, AWindowThatStaysIsBlockedAgainAtEveryTick) {
+  sim::Rig rig;
+  rig.state.RemoveList().Append("Ad - Opera");
+  const WindowHandle window = rig.desktop.Add("Ad - Opera");
+  for (int tick = 0; tick < 3; ++tick) rig.engine.Tick();
+  EXPECT_EQ(rig.desktop.CloseRequestsTo(window), 3);
+  EXPECT_EQ(rig.state.BlockedCount(), 3);
+  EXPECT_EQ(rig.Log(), (Strings{"1/2/2024 3:04:00 PM Ad - Opera", "1/2/2024 3:04:01 PM Ad - Opera",
+                                "1/2/2024 3:04:02 PM Ad - Opera"}));
+  EXPECT_EQ(rig.listener.logged_blocks, 3);
+}
+
+TEST(RulePass, AListEditedDuringTheAlertBoxEndsThePassSafely) {
+  sim::Rig rig;
+  rig.sound.resource_present = false;
+  for (const char* entry : {"a", "b", "c"}) rig.state.RemoveList().Append(entry);
+  rig.desktop.Add("Ad - Opera", kNoMax);
+  rig.sound.on_report = [&] {
+    rig.state.RemoveList().Clear();
+    rig.engine.Tick();  // the timer fires inside the message box's loop
+  };
+  rig.engine.Tick();
+  EXPECT_EQ(rig.state.BlockedCount(), 1);
+  EXPECT_EQ(rig.sound.Count("report"), 1);
+  EXPECT_EQ(rig.Seen(), Strings{"Ad - Opera"});
+}
+
+TEST(Alert, PlaysTheSoundResourceAtEveryCloseAndKeepsPlayingBytesIntact) {
+  sim::Rig rig;
+  for (const char* entry : {"a", "b", "c"}) rig.state.RemoveList().Append(entry);
+  rig.desktop.Add("One - Opera", kNoMax);
+  rig.desktop.Add("Two - Opera", kNoMax);
+  rig.engine.Tick();
+  rig.engine.Tick();
+  EXPECT_EQ(rig.sound.Count("load SOUND1/WAVE"), 12);
+  EXPECT_EQ(rig.sound.Count("play 5"), 12);
+  EXPECT_EQ(rig.sound.damaged_playing_sounds, 0);
+}
+
+TEST(Alert, WithTheOptionOffACloseStopsTheSound) {
+  sim::Rig rig;
+  rig.state.RemoveList().Append("x");
+  rig.desktop.Add("Ad - Opera", kNoMax);
+  rig.engine.Tick();
+  rig.state.SetPlaySound(false);
+  rig.engine.Tick();
+  EXPECT_EQ(rig.sound.events, (Strings{"load SOUND1/WAVE", "play 5", "stop"}));
+  EXPECT_EQ(rig.state.BlockedCount(), 2);
+}
+
+TEST(Alert, AMissingResourceIsReportedAtEachCloseAndTheCloseGoesOn) {
+  sim::Rig rig;
+  rig.sound.resource_present = false;
+  for (const char* entry : {"x", "y"}) rig.state.RemoveList().Append(entry);
+  const WindowHandle window = rig.desktop.Add("Ad - Opera", kNoMax);
+  rig.engine.Tick();
+  EXPECT_EQ(rig.sound.Count("report"), 2);
+  EXPECT_EQ(rig.sound.Count("play 5"), 0);
+  EXPECT_EQ(rig.desktop.CloseRequestsTo(window), 2);
+  EXPECT_EQ(rig.state.BlockedCount(), 2);
+}
+
+TEST(Alert, StopSoundAndTheEngineGoingAwayStopThePlayingSound) {
+  sim::Rig rig;
+  rig.engine.StopSound();
+  EXPECT_EQ(rig.sound.events, Strings{"stop"});
+
+  sim::Desktop desktop;
+  sim::Sound sound;
+  {
+    BlockingEngine engine(rig.state, desktop, sound, rig.clock, rig.listener);
+    engine.BlockAlert();
+  }
+  EXPECT_EQ(sound.events, (Strings{"load SOUND1/WAVE", "play 5", "stop"}));
+}
+
+TEST(CloseAll, PostsToEveryBrowserWindowAndChangesNothingElse) {
+  sim::Rig rig;
+  rig.state.Flags() = kOff;
+  rig.state.RemoveList().Append("A - Opera");
+  rig.state.SeenList().Append("Old - Opera");
+  const WindowHandle a = rig.desktop.Add("A - Opera");
+  rig.desktop.Add("Editor");
+  const WindowHandle b = rig.desktop.Add("Netscape", 0);
+  const WindowHandle c = rig.desktop.Add("B - Opera");
+
+  rig.engine.CloseAllBrowserWindows();
+
+  EXPECT_EQ(rig.desktop.posted, (std::vector<WindowHandle>{a, b, c}));
+  EXPECT_EQ(rig.state.BlockedCount(), 0);
+  EXPECT_EQ(rig.Seen(), Strings{"Old - Opera"});
+  EXPECT_EQ(rig.state.BlockedLog().Count(), 0);
+  EXPECT_TRUE(rig.sound.events.empty());
+  EXPECT_EQ(rig.listener.logged_blocks, 0);
+  EXPECT_EQ(rig.desktop.style_reads, 0);
+}
+
+}  // namespace
+}  // namespace hushwall
