@@ -54,7 +54,8 @@ std::string ListFilePath(const std::string& directory, const char* file_name) {
   if (directory.empty()) return file_name;
   const char last = directory.back();
   if (last == '\\' || last == '/') return directory + file_name;
-  const bool posix = directory.find('\\') == std::string::npos && directory.find('/') != std::string::npos;
+  const bool posix =
+      directory.find('\\') == std::string::npos && directory.find('/') != std::string::npos;
   return directory + (posix ? '/' : '\\') + file_name;
 }
 
@@ -64,7 +65,8 @@ bool ReadListFile(const std::string& path, std::vector<std::string>& entries) {
   // A read error ends the file where it happened; what came before still counts.
   std::string bytes;
   char chunk[64 * 1024];
-  for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, file)) > 0;) bytes.append(chunk, got);
+  std::size_t got;
+  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
   std::fclose(file);
   entries = ParseListFile(bytes);
   return true;
@@ -92,8 +94,8 @@ bool StdAtomicFileWriter::Replace(const std::string& path, std::string_view byte
     reason = Describe("cannot create a temporary file", errno);
     return false;
   }
-  bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
-                 std::fflush(file) == 0;
+  bool written =
+      std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
   int error = errno;
   if (std::fclose(file) != 0 && written) {
     written = false;

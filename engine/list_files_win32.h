@@ -15,8 +15,10 @@ class Win32AtomicFileWriter : public AtomicFileWriter {
 };
 
 // Each returns whether the file was saved; on failure the user has been told.
-bool SaveRemoveListOrWarn(HWND owner, const BlockingState& state, const std::string& program_directory);
-bool SaveBlockedLogOrWarn(HWND owner, const BlockingState& state, const std::string& program_directory);
+bool SaveRemoveListOrWarn(HWND owner, const BlockingState& state,
+                          const std::string& program_directory);
+bool SaveBlockedLogOrWarn(HWND owner, const BlockingState& state,
+                          const std::string& program_directory);
 bool SaveListFileOrWarn(HWND owner, const EntryList& list, const std::string& path);
 
 // The system's text for an error code, without the trailing line break.

@@ -77,12 +77,14 @@ TEST(ListFileFormat, SplitsOnlyAtCarriageReturnLineFeed) {
       {"\n\n", {"\n\n"}},
       {"x\0y\r\n\0"s, {"x\0y"s, "\0"s}},
   };
-  for (const Case& c : cases) EXPECT_EQ(ParseListFile(c.bytes), c.entries) << testing::PrintToString(c.bytes);
+  for (const Case& c : cases)
+    EXPECT_EQ(ParseListFile(c.bytes), c.entries) << testing::PrintToString(c.bytes);
 }
 
 TEST(ListFileFormat, WritesEveryEntryAsItIsWithCarriageReturnLineFeed) {
   const Strings entries = {"a, b", "\"quoted\"", "  leading", "trailing  ", "", "last"};
-  EXPECT_EQ(FormatListFile(ListOf(entries)), "a, b\r\n\"quoted\"\r\n  leading\r\ntrailing  \r\n\r\nlast\r\n");
+  EXPECT_EQ(FormatListFile(ListOf(entries)),
+            "a, b\r\n\"quoted\"\r\n  leading\r\ntrailing  \r\n\r\nlast\r\n");
   EXPECT_EQ(ParseListFile(FormatListFile(ListOf(entries))), entries);
   EXPECT_EQ(FormatListFile(EntryList()), "");
 }
@@ -102,7 +104,8 @@ TEST(ListFileFormat, JunkSurvivesAReadWriteRoundTrip) {
 }
 
 TEST(ListFileFormat, PathUsesTheDirectorysOwnSeparator) {
-  EXPECT_EQ(ListFilePath("C:\\Program Files\\HushWall", "RemList.dat"), "C:\\Program Files\\HushWall\\RemList.dat");
+  EXPECT_EQ(ListFilePath("C:\\Program Files\\HushWall", "RemList.dat"),
+            "C:\\Program Files\\HushWall\\RemList.dat");
   EXPECT_EQ(ListFilePath("C:", "RemList.dat"), "C:\\RemList.dat");
   EXPECT_EQ(ListFilePath("C:\\", "RemList.dat"), "C:\\RemList.dat");
   EXPECT_EQ(ListFilePath("/opt/hushwall", "Blocked.log"), "/opt/hushwall/Blocked.log");
@@ -117,14 +120,16 @@ TEST(LoadListFiles, FillsBothListsInFileOrder) {
   BlockingState state;
   LoadListFiles(state, folder.Path());
   EXPECT_EQ(Entries(state.RemoveList()), (Strings{"Ad - Opera", ", \"x\" ", "Ad - Opera"}));
-  EXPECT_EQ(Entries(state.BlockedLog()), (Strings{"1/2/2024 3:04:05 PM Ad - Opera", "no line end"}));
+  EXPECT_EQ(Entries(state.BlockedLog()),
+            (Strings{"1/2/2024 3:04:05 PM Ad - Opera", "no line end"}));
   EXPECT_EQ(state.BlockedCount(), 0);
 }
 
 TEST(LoadListFiles, LoadsTheLogEvenWhenTheRemoveListCannotBeRead) {
   for (const bool as_folder : {false, true}) {
     TempFolder folder;
-    if (as_folder) fs::create_directory(folder.File("RemList.dat"));  // exists, unreadable as a file
+    if (as_folder)
+      fs::create_directory(folder.File("RemList.dat"));  // exists, unreadable as a file
     WriteFile(folder.File("Blocked.log"), "line 1\r\nline 2\r\n");
     BlockingState state;
     LoadListFiles(state, folder.Path());
@@ -227,15 +232,6 @@ TEST(SaveListFiles, AFailedReplaceRemovesItsTemporaryFile) {
   EXPECT_FALSE(result.reason.empty());
   EXPECT_TRUE(fs::is_directory(folder.File("Blocked.log")));
   EXPECT_FALSE(fs::exists(folder.File("Blocked.log.tmp")));
-}
-
-TEST(SaveListFiles, AMissingFolderIsAFailureNotACrash) {
-  BlockingState state;
-  StdAtomicFileWriter writer;
-  const SaveResult result = SaveRemoveList(state, "/nonexistent/hushwall", writer);
-  EXPECT_FALSE(result.saved);
-  EXPECT_EQ(result.path, "/nonexistent/hushwall/RemList.dat");
-  EXPECT_FALSE(result.reason.empty());
 }
 
 }  // namespace

@@ -153,21 +153,10 @@ TEST(EntryList, RevisionChangesWithEntriesNotWithMarks) {
   EXPECT_EQ(list.Count(), 0);
 }
 
-TEST(BlockingState, StartsWithTheDocumentedValues) {
-  BlockingState state;
-  EXPECT_EQ(state.BlockedCount(), 0);
-  EXPECT_TRUE(state.PlaySound());
-  EXPECT_EQ(state.Flags().StereotypeWindows, 1);
-  EXPECT_EQ(state.Flags().NoMaxButton, 1);
-  EXPECT_EQ(state.Flags().NoMinButton, 0);
-  EXPECT_EQ(state.Flags().NoTitleBar, 0);
-  for (std::int16_t value : {0, 2, -1, 257}) EXPECT_FALSE(IsOn(value)) << value;
-  EXPECT_TRUE(IsOn(1));
-}
-
 TEST(BlockingState, AFullBlockedLogDropsItsOldestLine) {
   BlockingState state;
-  for (int index = 0; index < EntryList::kMaxEntries; ++index) state.AppendLogLine(std::to_string(index));
+  for (int index = 0; index < EntryList::kMaxEntries; ++index)
+    state.AppendLogLine(std::to_string(index));
   state.AppendLogLine("newest");
   state.AppendLogLine("newer still");
   const EntryList& log = state.BlockedLog();

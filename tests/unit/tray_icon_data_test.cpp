@@ -50,15 +50,5 @@ TEST(TrayIconData, TipIsCutTo63CharactersAndAlwaysTerminated) {
   }
 }
 
-TEST(TrayIconData, RefillingKeepsOnlyTheNewValues) {
-  TrayIconData record;
-  FillTrayIconData(record, 11, 22, std::string(100, 'z'));
-  FillTrayIconData(record, 33, 44, "HushWall");
-  EXPECT_EQ(record.owner, 33u);
-  EXPECT_EQ(record.icon, 44u);
-  EXPECT_STREQ(record.tip, "HushWall");
-  EXPECT_EQ(record.tip[63], ' ');
-}
-
 }  // namespace
 }  // namespace hushwall

@@ -2,27 +2,31 @@
 // another thread, hidden ones too, receive real WM_CLOSE messages from a real tick.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <map>
 #include <set>
 #include <sstream>
 #include <string>
-#include <thread>
-#include <vector>
 
 #include "engine/alert_sound_win32.h"
 #include "engine/desktop_win32.h"
 #include "engine/engine.h"
 #include "engine/log_clock_win32.h"
+#include "support/message_pump.h"
 #include "support/test_desktop_win32.h"
+#include "support/window_thread_win32.h"
 
 namespace hushwall {
 namespace {
 
-using test::WaitFor;
+constexpr DWORD kDeadlineMs = 10000;
 
-constexpr DWORD kAllBoxes = WS_OVERLAPPEDWINDOW;      // caption, frame, both boxes
-constexpr DWORD kNoBoxes = WS_POPUP | WS_CAPTION;     // a typical advertising popup
+template <typename Condition>
+bool WaitFor(Condition done) {
+  return test::PumpUntil(done, kDeadlineMs);
+}
+
+constexpr DWORD kAllBoxes = WS_OVERLAPPEDWINDOW;   // caption, frame, both boxes
+constexpr DWORD kNoBoxes = WS_POPUP | WS_CAPTION;  // a typical advertising popup
 const char kSentinel[] = "Sentinel";
 
 struct Counter : BlockListener {
@@ -42,7 +46,8 @@ struct RealEngine {
 
   std::set<std::string> Seen() const {
     std::set<std::string> seen;
-    for (int index = 0; index < state.SeenList().Count(); ++index) seen.insert(state.SeenList().At(index));
+    for (int index = 0; index < state.SeenList().Count(); ++index)
+      seen.insert(state.SeenList().At(index));
     return seen;
   }
 };
@@ -59,11 +64,13 @@ std::string Hex(DWORD value) {
 class PopupSim {
  public:
   explicit PopupSim(const std::string& window_arguments)
-      : process_("popup-sim.exe", "--quiet --record \"" + folder_.File("closes.txt") + "\" --ready \"" +
-                                      folder_.File("ready.txt") + "\" --exit-after 120000 " +
-                                      window_arguments + " --window " + kSentinel +
-                                      " --hidden --ignore-close") {
-    const bool ready = WaitFor([&] { return GetFileAttributesA(folder_.File("ready.txt").c_str()) != INVALID_FILE_ATTRIBUTES; });
+      : process_("popup-sim.exe", "--quiet --record \"" + folder_.File("closes.txt") +
+                                      "\" --ready \"" + folder_.File("ready.txt") +
+                                      "\" --exit-after 120000 " + window_arguments + " --window " +
+                                      kSentinel + " --hidden --ignore-close") {
+    const bool ready = WaitFor([&] {
+      return GetFileAttributesA(folder_.File("ready.txt").c_str()) != INVALID_FILE_ATTRIBUTES;
+    });
     EXPECT_TRUE(process_.Started() && ready) << "popup-sim.exe did not start next to the test";
     std::istringstream lines(test::ReadWholeFile(folder_.File("ready.txt")));
     std::string handle, title;
@@ -129,18 +136,21 @@ TEST_F(EngineDesktop, AnotherProcessesWindowsGetRealCloseRequestsCountedByTheRul
   // Listed: one logged block (the style rule passes, it has a maximize box). Without
   // boxes: one silent block per unmatched entry, two here; the one that quits at
   // the first request never sees the second.
-  EXPECT_EQ(sim.Closes(), (std::map<std::string, int>{{listed, 1}, {"Offer - Opera", 2}, {"Quits - Netscape", 1}}));
+  EXPECT_EQ(sim.Closes(), (std::map<std::string, int>{
+                              {listed, 1}, {"Offer - Opera", 2}, {"Quits - Netscape", 1}}));
   EXPECT_EQ(real.state.BlockedCount(), 5);
   EXPECT_EQ(real.listener.logged_blocks, 1);
   ASSERT_EQ(real.state.BlockedLog().Count(), 1);
   const std::string line = real.state.BlockedLog().At(0);
   EXPECT_EQ(line.substr(line.size() - listed.size() - 1), " " + listed);
-  EXPECT_EQ(real.Seen(), (std::set<std::string>{listed, "Offer - Opera", "Netscape", "Quits - Netscape"}));
+  EXPECT_EQ(real.Seen(),
+            (std::set<std::string>{listed, "Offer - Opera", "Netscape", "Quits - Netscape"}));
 
   // The windows that stayed are blocked again, and counted again, at the next tick.
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(sim.Window("Quits - Netscape")); }));
   real.engine.Tick();
-  EXPECT_EQ(sim.Closes(), (std::map<std::string, int>{{listed, 2}, {"Offer - Opera", 4}, {"Quits - Netscape", 1}}));
+  EXPECT_EQ(sim.Closes(), (std::map<std::string, int>{
+                              {listed, 2}, {"Offer - Opera", 4}, {"Quits - Netscape", 1}}));
   EXPECT_EQ(real.state.BlockedCount(), 8);
   EXPECT_EQ(real.state.BlockedLog().Count(), 2);
   EXPECT_EQ(real.Seen(), (std::set<std::string>{listed, "Offer - Opera", "Netscape"}));
@@ -155,77 +165,20 @@ TEST_F(EngineDesktop, CloseAllReachesEveryBrowserWindowWithBlockingOff) {
 
   real.engine.CloseAllBrowserWindows();
 
-  EXPECT_EQ(sim.Closes(), (std::map<std::string, int>{{"Visible - Opera", 1}, {"Hidden - Internet Explorer", 1}}));
+  EXPECT_EQ(sim.Closes(), (std::map<std::string, int>{{"Visible - Opera", 1},
+                                                      {"Hidden - Internet Explorer", 1}}));
   EXPECT_EQ(real.state.BlockedCount(), 0);
   EXPECT_EQ(real.state.SeenList().Count(), 0);
 }
 
-// Windows owned by another thread of this process; each counts its WM_CLOSE messages.
-class WindowThread {
- public:
-  struct Spec {
-    std::string title;
-    DWORD style;
-  };
-  explicit WindowThread(std::vector<Spec> specs) : specs_(std::move(specs)), closes_(specs_.size()) {
-    thread_ = std::thread([this] { Run(); });
-    EXPECT_TRUE(WaitFor([&] { return ready_.load(); }));
-  }
-  ~WindowThread() {
-    PostThreadMessageA(thread_id_, WM_QUIT, 0, 0);
-    thread_.join();
-  }
-  int Closes(std::size_t index) const { return closes_[index]; }
-  // Round trip through the thread's queue: everything posted before has been handled.
-  void Flush() const { SendMessageA(handles_.front(), WM_NULL, 0, 0); }
-
- private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    auto* self = reinterpret_cast<WindowThread*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (message == WM_CLOSE && self) {
-      for (std::size_t index = 0; index < self->handles_.size(); ++index) {
-        if (self->handles_[index] == window) ++self->closes_[index];
-      }
-      return 0;  // stays open
-    }
-    return DefWindowProcA(window, message, wparam, lparam);
-  }
-
-  void Run() {
-    thread_id_ = GetCurrentThreadId();
-    test::UseOwnDesktop();
-    WNDCLASSA window_class{};
-    window_class.lpfnWndProc = Procedure;
-    window_class.hInstance = GetModuleHandleA(nullptr);
-    window_class.lpszClassName = "EngineTestWindow";
-    RegisterClassA(&window_class);
-    for (const Spec& spec : specs_) {
-      HWND window = CreateWindowExA(0, "EngineTestWindow", spec.title.c_str(), spec.style, 0, 0, 200,
-                                    100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-      SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-      handles_.push_back(window);
-    }
-    ready_ = true;
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
-    for (HWND window : handles_) DestroyWindow(window);
-  }
-
-  std::vector<Spec> specs_;
-  std::vector<std::atomic<int>> closes_;
-  std::vector<HWND> handles_;
-  std::atomic<bool> ready_{false};
-  DWORD thread_id_ = 0;
-  std::thread thread_;
-};
-
 TEST_F(EngineDesktop, AnotherThreadsWindowsAreFoundHiddenOnesToo) {
   // Created without WS_VISIBLE: all of them are hidden.
-  WindowThread windows({{"Hidden ad - Opera", kNoBoxes},
-                        {"Hidden page - Netscape", kAllBoxes},
-                        {"hidden page - netscape", kNoBoxes}});
+  test::WindowThread windows({{"Hidden ad - Opera", kNoBoxes},
+                              {"Hidden page - Netscape", kAllBoxes},
+                              {"hidden page - netscape", kNoBoxes}});
   RealEngine real;
-  for (const char* entry : {"first", "Hidden page - Netscape", "third"}) real.state.RemoveList().Append(entry);
+  for (const char* entry : {"first", "Hidden page - Netscape", "third"})
+    real.state.RemoveList().Append(entry);
 
   real.engine.Tick();
   windows.Flush();

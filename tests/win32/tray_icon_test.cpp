@@ -100,15 +100,6 @@ TEST_F(TrayIconTest, TheShellTakesTheRecordToAddChangeAndDeleteTheIcon) {
   EXPECT_TRUE(tray_.Send(TrayAction::kDelete));
 }
 
-TEST_F(TrayIconTest, ALongTipIsCutAndTerminatedForTheShell) {
-  const std::string tip(100, 'T');
-  ASSERT_TRUE(tray_.SetTrayIcon(TrayAction::kAdd, owner_, enabled_, tip));
-  const auto& sent = reinterpret_cast<const NOTIFYICONDATAA&>(tray_.Data());
-  EXPECT_EQ(std::string(sent.szTip), tip.substr(0, 63));
-  EXPECT_TRUE(tray_.SetTrayIcon(TrayAction::kModify, owner_, enabled_, "HushWall"));
-  EXPECT_STREQ(sent.szTip, "HushWall");
-}
-
 TEST_F(TrayIconTest, MouseActivityOnTheIconReachesTheOwnerInTheLowWord) {
   // Find the window that shows our icon: the one that appears when it is added.
   // Other programs may add icons at the same time, so retry until exactly one appears.

@@ -36,7 +36,7 @@ const char kUsage[] =
     "  popup-sim --record closes.txt --window \"Ad - Internet Explorer\" --ignore-close\n"
     "            --window \"Offer - Opera\" --style 80C00000 --hidden\n";
 
-struct WindowSpec {
+struct WindowOptions {
   std::string title;
   DWORD style = 0x00CF0000;
   bool hidden = false;
@@ -45,7 +45,7 @@ struct WindowSpec {
 };
 
 struct Options {
-  std::vector<WindowSpec> windows;
+  std::vector<WindowOptions> windows;
   std::string record_file;
   std::string ready_file;
   DWORD exit_after_ms = 0;
@@ -75,21 +75,26 @@ class Recorder {
 
 std::string HandleText(HWND window) {
   char text[16];
-  std::snprintf(text, sizeof text, "%lx", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(window)));
+  std::snprintf(text, sizeof text, "%lx",
+                static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(window)));
   return text;
 }
 
 class Popup : public hushwall::Window {
  public:
-  Popup(const std::string& title, const WindowSpec& spec, const Recorder& recorder, int& open_windows)
-      : title_(title), ignore_close_(spec.ignore_close), recorder_(recorder), open_windows_(open_windows) {
+  Popup(const std::string& title, const WindowOptions& options, const Recorder& recorder,
+        int& open_windows)
+      : title_(title),
+        ignore_close_(options.ignore_close),
+        recorder_(recorder),
+        open_windows_(open_windows) {
     RegisterClassOnce("HushWallPopupSim");
     const int offset = 20 * (open_windows_ % 16);
-    Create("HushWallPopupSim", title.c_str(), spec.style, 0, 40 + offset, 40 + offset, 320, 200,
+    Create("HushWallPopupSim", title.c_str(), options.style, 0, 40 + offset, 40 + offset, 320, 200,
            nullptr, nullptr);
     if (Handle()) {
       ++open_windows_;
-      if (!spec.hidden) ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+      if (!options.hidden) ShowWindow(Handle(), SW_SHOWNOACTIVATE);
     }
   }
   const std::string& Title() const { return title_; }
@@ -133,7 +138,7 @@ bool ParseOptions(int argc, char** argv, Options& options) {
   for (int index = 1; index < argc; ++index) {
     const std::string option = argv[index];
     const bool has_value = index + 1 < argc;
-    WindowSpec* current = options.windows.empty() ? nullptr : &options.windows.back();
+    WindowOptions* current = options.windows.empty() ? nullptr : &options.windows.back();
     if (option == "--window" && has_value) {
       options.windows.push_back({argv[++index]});
     } else if (option == "--style" && has_value && current) {
@@ -183,9 +188,10 @@ int main(int argc, char** argv) {
   const Recorder recorder(options.record_file, options.quiet);
   int open_windows = 0;
   std::vector<std::unique_ptr<Popup>> popups;
-  for (const WindowSpec& spec : options.windows) {
-    for (int number = 1; number <= spec.repeat; ++number) {
-      popups.push_back(std::make_unique<Popup>(NumberedTitle(spec.title, number), spec, recorder, open_windows));
+  for (const WindowOptions& window : options.windows) {
+    for (int number = 1; number <= window.repeat; ++number) {
+      popups.push_back(std::make_unique<Popup>(NumberedTitle(window.title, number), window,
+                                               recorder, open_windows));
     }
   }
   if (!options.ready_file.empty()) WriteReadyFile(options.ready_file, popups);

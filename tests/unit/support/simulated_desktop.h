@@ -43,7 +43,8 @@ class Desktop : public WindowSystem {
   }
 
   void ForEachTopLevelWindow(Visitor visit, void* context) override {
-    for (std::size_t index = 0; index < windows_.size(); ++index) visit(context, windows_[index].handle);
+    for (std::size_t index = 0; index < windows_.size(); ++index)
+      visit(context, windows_[index].handle);
   }
   int TitleLength(WindowHandle handle) override {
     Window& window = Get(handle);
@@ -106,7 +107,9 @@ class Sound : public AlertSound {
     if (on_report) on_report();
   }
 
-  int Count(const std::string& event) const { return int(std::count(events.begin(), events.end(), event)); }
+  int Count(const std::string& event) const {
+    return int(std::count(events.begin(), events.end(), event));
+  }
 
   bool resource_present = true;
   int damaged_playing_sounds = 0;

@@ -9,7 +9,8 @@ namespace hushwall::test {
 namespace {
 
 HDESK OwnDesktop() {
-  static HDESK desktop = CreateDesktopA(OwnDesktopName(), nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+  static HDESK desktop =
+      CreateDesktopA(OwnDesktopName(), nullptr, nullptr, 0, GENERIC_ALL, nullptr);
   return desktop;
 }
 
@@ -23,17 +24,6 @@ const char* OwnDesktopName() {
 bool UseOwnDesktop() {
   HDESK desktop = OwnDesktop();
   return desktop && SetThreadDesktop(desktop);
-}
-
-bool WaitFor(const std::function<bool()>& done, DWORD timeout_ms) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-    if (done()) return true;
-    if (GetTickCount() - start > timeout_ms) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
 }
 
 std::string ExeDirectory() {

@@ -1,11 +1,10 @@
 #pragma once
 // Helpers for Windows tests that need real top-level windows: a desktop of the test
 // program's own (so tests running side by side never see each other's windows),
-// polling with a deadline, and child processes started on that desktop.
+// child processes started on that desktop, message boxes answered from a thread.
 #include <windows.h>
 
 #include <atomic>
-#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -18,9 +17,6 @@ namespace hushwall::test {
 // windows in a test calls it.
 bool UseOwnDesktop();
 const char* OwnDesktopName();
-
-// Pumps this thread's messages and polls until done() or the deadline; true if done.
-bool WaitFor(const std::function<bool()>& done, DWORD timeout_ms = 10000);
 
 // The folder of the running program, without a trailing backslash.
 std::string ExeDirectory();

@@ -1,0 +1,43 @@
+#pragma once
+// Picture objects of the Windows side: a bitmap or an icon the object owns, with the
+// name under which a window layout refers to it (a resource name).
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "controls/button/button_gdi_win32.h"
+#include "platform/layout.h"
+#include "platform/picture.h"
+
+namespace hushwall {
+
+class Win32Picture : public Picture {
+ public:
+  // Takes ownership of the picture's handle.
+  Win32Picture(ButtonPicture picture, std::string source);
+  ~Win32Picture() override;
+  Win32Picture(const Win32Picture&) = delete;
+  Win32Picture& operator=(const Win32Picture&) = delete;
+
+  PictureKind Kind() const override;
+  std::int32_t WidthHiMetric() const override { return picture_.himetric_width; }
+  std::int32_t HeightHiMetric() const override { return picture_.himetric_height; }
+  std::string Source() const override { return source_; }
+  const ButtonPicture& Gdi() const { return picture_; }
+
+ private:
+  ButtonPicture picture_;
+  std::string source_;
+};
+
+// Owning pictures made from handles; nullptr for a null or unreadable handle.
+std::shared_ptr<Win32Picture> PictureFromBitmapHandle(HBITMAP bitmap, std::string source = "");
+std::shared_ptr<Win32Picture> PictureFromIconHandle(HICON icon, std::string source = "");
+// A picture from the program's resources: an icon group of that name, else a bitmap.
+std::shared_ptr<Win32Picture> LoadPictureResource(const std::string& name,
+                                                  HINSTANCE instance = nullptr);
+// For reading layouts: pictures are named by resource.
+PictureLoader ResourcePictureLoader(HINSTANCE instance = nullptr);
+
+}  // namespace hushwall
