@@ -100,3 +100,92 @@ TEST(ComputeListEdits, UnrelatedLongListsAreStillReplacedCorrectly) {
 
 }  // namespace
 }  // namespace hushwall
+
+namespace hushwall {
+namespace {
+
+// A list box that records every change made to it.
+class RecordingListBox : public ListBoxPort {
+ public:
+  void InsertAt(int index, const std::string& text) override {
+    items.insert(items.begin() + index, text);
+    ++changes;
+  }
+  void DeleteAt(int index) override {
+    items.erase(items.begin() + index);
+    if (selection == index) selection = -1;
+    if (selection > index) --selection;
+    ++changes;
+  }
+  int Selection() const override { return selection; }
+  void Select(int index) override {
+    selection = index;
+    ++changes;
+  }
+  std::vector<std::string> items;
+  int selection = -1;
+  int changes = 0;
+};
+
+TEST(ListBoxBinding, ShowsTheModelAndLeavesUnchangedContentAlone) {
+  EntryList model;
+  RecordingListBox view;
+  ListBoxBinding binding(model, view, true);
+  model.Append("a");
+  model.Append("b");
+  binding.Sync();
+  EXPECT_EQ(view.items, (std::vector<std::string>{"a", "b"}));
+
+  // Removed and added back, as a scan tick does with a title still on screen.
+  model.RemoveAt(1);
+  model.Append("b");
+  view.changes = 0;
+  binding.Sync();
+  binding.Sync();
+  EXPECT_EQ(view.changes, 0);
+
+  model.Append("c");
+  binding.Sync();
+  EXPECT_EQ(view.changes, 1);
+  EXPECT_EQ(view.items, (std::vector<std::string>{"a", "b", "c"}));
+}
+
+TEST(ListBoxBinding, UserSelectionMarksOneEntryAndTheModelsMarkIsShown) {
+  EntryList model;
+  for (const char* text : {"a", "b", "c"}) model.Append(text);
+  RecordingListBox view;
+  ListBoxBinding binding(model, view, true);
+  binding.Sync();
+
+  view.selection = 2;
+  binding.OnUserSelection(2);
+  EXPECT_TRUE(model.IsSelected(2));
+  view.selection = 0;
+  binding.OnUserSelection(0);
+  EXPECT_TRUE(model.IsSelected(0));
+  EXPECT_FALSE(model.IsSelected(2)) << "one selected entry at a time";
+  view.changes = 0;
+  binding.Sync();
+  EXPECT_EQ(view.changes, 0) << "the list box already shows the mark";
+
+  // A command clears the mark: the list box follows.
+  model.SetSelected(0, false);
+  binding.Sync();
+  EXPECT_EQ(view.selection, -1);
+}
+
+TEST(ListBoxBinding, ALogListKeepsItsOwnSelection) {
+  EntryList model;
+  model.Append("line");
+  RecordingListBox view;
+  ListBoxBinding binding(model, view, false);
+  binding.Sync();
+  view.selection = 0;
+  binding.OnUserSelection(0);
+  EXPECT_FALSE(model.IsSelected(0));
+  binding.Sync();
+  EXPECT_EQ(view.selection, 0);
+}
+
+}  // namespace
+}  // namespace hushwall
