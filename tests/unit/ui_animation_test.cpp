@@ -48,20 +48,6 @@ TEST(StatusAnimation, BlockAfterTheEndStartsAFreshAnimationFromFrameZero) {
             (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 0, 1, 2, 3, 4, 5, 6, 7}));
 }
 
-TEST(StatusAnimation, FinishesOnTheEighthTickAndResetsTheFrame) {
-  StatusAnimation animation;
-  ASSERT_TRUE(animation.Start());
-  for (int tick = 1; tick <= 7; ++tick) {
-    EXPECT_FALSE(animation.Tick().finished);
-    EXPECT_EQ(animation.AnimFrame(), tick);
-  }
-  StatusAnimation::Step last = animation.Tick();
-  EXPECT_TRUE(last.finished);
-  EXPECT_EQ(last.frame_shown, 7);
-  EXPECT_EQ(animation.AnimFrame(), 0);
-  EXPECT_FALSE(animation.Running());
-}
-
 std::vector<std::string> VisibleNames(const Menu& menu) {
   std::vector<std::string> names;
   for (const MenuEntry& entry : menu.VisibleEntries()) names.push_back(entry.name);
@@ -86,12 +72,6 @@ TEST(TrayMenu, DisableAndEnableSwapOnlyTheirTwoEntries) {
   blocking.Enable();
   EXPECT_TRUE(blocking.Enabled());
   EXPECT_EQ(VisibleNames(tray), enabled);
-}
-
-TEST(TrayMenu, ShowHushWallIsTheOnlyDefaultEntry) {
-  Menu tray = MakeTrayMenu();
-  for (const MenuEntry& entry : tray.Entries())
-    EXPECT_EQ(entry.is_default, std::string(entry.name) == "mnuShowWindow") << entry.name;
 }
 
 }  // namespace

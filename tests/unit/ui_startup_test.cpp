@@ -2,7 +2,6 @@
 
 #include "platform/form.h"
 #include "ui/main/command_line.h"
-#include "ui/main/tray_mouse.h"
 
 namespace hushwall {
 namespace {
@@ -32,19 +31,6 @@ TEST(CommandLine, OnlyTheWholeStringSlashHInAnyCaseAsksToStayHidden) {
       {"H", false}, {"-H", false},  {"/HH", false},  {" /H", false}, {"/", false},
   };
   for (const Case& c : cases) EXPECT_EQ(AsksToStayHidden(c.arguments), c.hidden) << c.arguments;
-}
-
-TEST(TrayMouse, ButtonMessagesRouteToMenuOrWindow) {
-  struct Case {
-    unsigned message;
-    TrayMouseAction action;
-  } cases[] = {
-      {0x0201, TrayMouseAction::OpenMenu},  {0x0205, TrayMouseAction::OpenMenu},
-      {0x0203, TrayMouseAction::ShowWindow}, {0x0200, TrayMouseAction::None},
-      {0x0202, TrayMouseAction::None},      {0x0204, TrayMouseAction::None},
-      {0x0206, TrayMouseAction::None},      {0x0207, TrayMouseAction::None},
-  };
-  for (const Case& c : cases) EXPECT_EQ(RouteTrayMouse(c.message), c.action) << c.message;
 }
 
 TEST(Twips, ConvertAtTheScreensRealDpi) {
