@@ -8,7 +8,7 @@ namespace hushwall {
 
 // A GDI font at the screen's resolution; the caller owns it.
 HFONT CreateFontFromSpec(const FontSpec& spec);
-// The spec of a GDI font; the default spec for a null or unreadable handle.
+// The FontSpec of a GDI font; the default one for a null or unreadable handle.
 FontSpec FontSpecFromHandle(HFONT font);
 
 }  // namespace hushwall

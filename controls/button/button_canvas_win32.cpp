@@ -127,8 +127,15 @@ void GdiButtonCanvas::FocusRect(const Rect& rect) {
   DrawFocusRect(Dc(), &area);
 }
 
+void GdiButtonCanvas::PresentIfNotDone() {
+  if (presented_ || !target_ || !buffer_ || !buffer_->Valid()) return;
+  buffer_->Present(target_);
+  presented_ = true;
+}
+
 void GdiButtonCanvas::Present() {
   Dc();
+  presented_ = true;
   if (target_) {
     buffer_->Present(target_);
   } else if (IsWindowVisible(window_)) {

@@ -22,7 +22,13 @@ class GdiButtonCanvas : public ButtonCanvas {
   void SetFont(const FontSpec& font);
   HFONT FontHandle() const { return font_.Get(); }
   // Where Present copies to while a paint is in progress; nullptr: the window itself.
-  void SetPresentTarget(HDC target) { target_ = target; }
+  void SetPresentTarget(HDC target) {
+    target_ = target;
+    presented_ = false;
+  }
+  // Shows the kept image on the paint target when the drawing did not (a state it
+  // skips, or a failure before anything was shown).
+  void PresentIfNotDone();
 
   double ScaleWidth() override { return width_; }
   double ScaleHeight() override { return height_; }
@@ -58,6 +64,7 @@ class GdiButtonCanvas : public ButtonCanvas {
   std::unique_ptr<BackBuffer> buffer_;
   Colour text_colour_ = kButtonText;
   HDC target_ = nullptr;
+  bool presented_ = false;
 };
 
 }  // namespace hushwall

@@ -81,6 +81,7 @@ void MyButtonWindow::Paint(HDC target) {
   canvas_.SetPresentTarget(target);
   RunPendingShow();
   core_.Refresh();
+  canvas_.PresentIfNotDone();
   canvas_.SetPresentTarget(nullptr);
 }
 
@@ -88,6 +89,7 @@ void MyButtonWindow::RenderState(HDC target, std::int16_t state) {
   canvas_.SetPresentTarget(target);
   RunPendingShow();
   core_.PaintState(state);
+  canvas_.PresentIfNotDone();
   canvas_.SetPresentTarget(nullptr);
 }
 
