@@ -16,7 +16,7 @@ int ScreenDpiY() {
 
 }  // namespace
 
-HFONT CreateFontFromSpec(const FontSpec& spec) {
+HFONT CreateFontFromSpec(const FontDescription& spec) {
   LOGFONTA font{};
   // A negative height asks for the character height, which is what points measure.
   font.lfHeight = -static_cast<LONG>(std::lround(spec.size * ScreenDpiY() / 72.0));
@@ -30,10 +30,10 @@ HFONT CreateFontFromSpec(const FontSpec& spec) {
   return CreateFontIndirectA(&font);
 }
 
-FontSpec FontSpecFromHandle(HFONT handle) {
+FontDescription FontDescriptionFromHandle(HFONT handle) {
   LOGFONTA font{};
   if (!handle || !GetObjectA(handle, sizeof(font), &font)) return {};
-  FontSpec spec;
+  FontDescription spec;
   spec.name = font.lfFaceName;
   const LONG height = font.lfHeight < 0 ? -font.lfHeight : font.lfHeight;
   // Points are kept in quarters, the steps in which sizes are usually given.

@@ -150,9 +150,9 @@ class ValueReader {
     return value;
   }
 
-  FontSpec ReadFont() {
+  FontDescription ReadFont() {
     Expect('(');
-    FontSpec font;
+    FontDescription font;
     SkipBlanks();
     font.name = ReadString();
     Expect(',');
@@ -245,7 +245,7 @@ void AppendValue(std::string& out, const PropertyValue& value, const std::string
     if (out.find_first_of(".e", start) == std::string::npos) out += ".0";
   } else if (const auto* text = std::get_if<std::string>(&value)) {
     AppendQuoted(out, *text);
-  } else if (const auto* font = std::get_if<FontSpec>(&value)) {
+  } else if (const auto* font = std::get_if<FontDescription>(&value)) {
     out += "Font(";
     AppendQuoted(out, font->name);
     out += ", ";

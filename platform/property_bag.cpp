@@ -98,9 +98,9 @@ std::string PropertyBag::ReadText(std::string_view key, std::string_view fallbac
   return value ? Expect<std::string>(*value, key) : std::string(fallback);
 }
 
-FontSpec PropertyBag::ReadFont(std::string_view key, const FontSpec& fallback) const {
+FontDescription PropertyBag::ReadFont(std::string_view key, const FontDescription& fallback) const {
   const PropertyValue* value = Find(key);
-  return value ? Expect<FontSpec>(*value, key) : fallback;
+  return value ? Expect<FontDescription>(*value, key) : fallback;
 }
 
 PictureRef PropertyBag::ReadPicture(std::string_view key, const PictureRef& fallback) const {
@@ -128,7 +128,7 @@ void PropertyBag::WriteText(std::string_view key, std::string_view value, std::s
   Store(key, std::string(value), value == fallback);
 }
 
-void PropertyBag::WriteFont(std::string_view key, const FontSpec& value, const FontSpec& fallback) {
+void PropertyBag::WriteFont(std::string_view key, const FontDescription& value, const FontDescription& fallback) {
   Store(key, value, value == fallback);
 }
 

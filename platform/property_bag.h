@@ -10,12 +10,12 @@
 #include <variant>
 #include <vector>
 
-#include "platform/font_spec.h"
+#include "platform/font_description.h"
 #include "platform/picture.h"
 
 namespace hushwall {
 
-using PropertyValue = std::variant<bool, std::int64_t, double, std::string, FontSpec, PictureRef>;
+using PropertyValue = std::variant<bool, std::int64_t, double, std::string, FontDescription, PictureRef>;
 
 bool SameKey(std::string_view a, std::string_view b);
 
@@ -33,7 +33,7 @@ class PropertyBag {
   std::uint32_t ReadColour(std::string_view key, std::uint32_t fallback) const;
   double ReadDouble(std::string_view key, double fallback) const;
   std::string ReadText(std::string_view key, std::string_view fallback) const;
-  FontSpec ReadFont(std::string_view key, const FontSpec& fallback) const;
+  FontDescription ReadFont(std::string_view key, const FontDescription& fallback) const;
   PictureRef ReadPicture(std::string_view key, const PictureRef& fallback) const;
 
   void WriteBool(std::string_view key, bool value, bool fallback);
@@ -41,7 +41,7 @@ class PropertyBag {
   void WriteColour(std::string_view key, std::uint32_t value, std::uint32_t fallback);
   void WriteDouble(std::string_view key, double value, double fallback);
   void WriteText(std::string_view key, std::string_view value, std::string_view fallback);
-  void WriteFont(std::string_view key, const FontSpec& value, const FontSpec& fallback);
+  void WriteFont(std::string_view key, const FontDescription& value, const FontDescription& fallback);
   void WritePicture(std::string_view key, const PictureRef& value, const PictureRef& fallback);
 
   const PropertyValue* Find(std::string_view key) const;

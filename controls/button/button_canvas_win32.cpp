@@ -39,7 +39,7 @@ void GdiButtonCanvas::Resize(int width, int height) {
   PrepareDc();
 }
 
-void GdiButtonCanvas::SetFont(const FontSpec& font) {
+void GdiButtonCanvas::SetFont(const FontDescription& font) {
   Font replacement(CreateFontFromSpec(font));
   if (buffer_ && buffer_->Valid() && replacement) SelectObject(buffer_->Dc(), replacement.Get());
   font_ = std::move(replacement);

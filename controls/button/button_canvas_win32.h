@@ -19,7 +19,7 @@ class GdiButtonCanvas : public ButtonCanvas {
 
   // A new, empty back buffer of the given size.
   void Resize(int width, int height);
-  void SetFont(const FontSpec& font);
+  void SetFont(const FontDescription& font);
   HFONT FontHandle() const { return font_.Get(); }
   // Where Present copies to while a paint is in progress; nullptr: the window itself.
   void SetPresentTarget(HDC target) {

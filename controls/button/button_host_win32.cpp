@@ -97,10 +97,10 @@ std::shared_ptr<HostedControl> ControlHostWin32::FindControl(const std::string& 
   return nullptr;
 }
 
-FontSpec ControlHostWin32::AmbientFont() const {
+FontDescription ControlHostWin32::AmbientFont() const {
   if (has_ambient_font_) return ambient_font_;
   HFONT font = window_ ? reinterpret_cast<HFONT>(SendMessageA(window_, WM_GETFONT, 0, 0)) : nullptr;
-  return font ? FontSpecFromHandle(font) : FontSpec{};
+  return font ? FontDescriptionFromHandle(font) : FontDescription{};
 }
 
 void ControlHostWin32::ReportChange(const std::string& control, std::string_view key) const {

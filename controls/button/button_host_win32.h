@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "controls/button/button_interfaces.h"
-#include "platform/font_spec.h"
+#include "platform/font_description.h"
 
 namespace hushwall {
 
@@ -55,8 +55,8 @@ class ControlHostWin32 {
 
   // The window's font (WM_GETFONT), unless one is set here; MS Sans Serif 8.25 when
   // the window has none.
-  FontSpec AmbientFont() const;
-  void SetAmbientFont(const FontSpec& font) { ambient_font_ = font; has_ambient_font_ = true; }
+  FontDescription AmbientFont() const;
+  void SetAmbientFont(const FontDescription& font) { ambient_font_ = font; has_ambient_font_ = true; }
 
   void OnPropertyChanged(ReportReceiver receiver) { on_property_changed_ = std::move(receiver); }
   void ReportChange(const std::string& control, std::string_view key) const;
@@ -71,7 +71,7 @@ class ControlHostWin32 {
   };
   HWND window_;
   std::map<HWND, Named> named_;
-  FontSpec ambient_font_;
+  FontDescription ambient_font_;
   bool has_ambient_font_ = false;
   ReportReceiver on_property_changed_;
 };

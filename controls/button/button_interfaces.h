@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "controls/button/button_types.h"
-#include "platform/font_spec.h"
+#include "platform/font_description.h"
 #include "platform/picture.h"
 
 namespace hushwall {
@@ -82,7 +82,7 @@ class ButtonWindow {
   virtual void SetEnabled(bool enabled) = 0;
   // The window text, which mirrors the caption.
   virtual void SetCaption(const std::string& text) = 0;
-  virtual void SetFont(const FontSpec& font) = 0;
+  virtual void SetFont(const FontDescription& font) = 0;
   virtual void SetPointer(std::int16_t pointer, const PictureRef& icon) = 0;
   virtual void Capture() = 0;
   virtual void ReleaseCapture() = 0;
@@ -125,7 +125,7 @@ class ButtonHost : public ButtonEvents {
   // The control of that name on the hosting window, nullptr when there is none; may
   // throw when the host has no controls to look in.
   virtual std::shared_ptr<HostedControl> FindControl(const std::string& name) = 0;
-  virtual FontSpec AmbientFont() = 0;
+  virtual FontDescription AmbientFont() = 0;
   // The button's own control name on the hosting window.
   virtual std::string ControlName() = 0;
   // The persisted value under the key changed.

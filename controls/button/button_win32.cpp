@@ -255,7 +255,7 @@ void MyButtonWindow::SetCaption(const std::string& text) {
   setting_caption_ = false;
 }
 
-void MyButtonWindow::SetFont(const FontSpec& font) { canvas_.SetFont(font); }
+void MyButtonWindow::SetFont(const FontDescription& font) { canvas_.SetFont(font); }
 
 void MyButtonWindow::SetPointer(std::int16_t pointer, const PictureRef& icon) {
   pointer_ = pointer;
@@ -270,7 +270,7 @@ std::shared_ptr<HostedControl> MyButtonWindow::FindControl(const std::string& na
   return host_.FindControl(name);
 }
 
-FontSpec MyButtonWindow::AmbientFont() { return host_.AmbientFont(); }
+FontDescription MyButtonWindow::AmbientFont() { return host_.AmbientFont(); }
 
 void MyButtonWindow::PropertyChanged(std::string_view key) { host_.ReportChange(name_, key); }
 

@@ -56,14 +56,14 @@ class MyButtonWindow : public Window, private ButtonWindow, private ButtonHost {
   bool Enabled() override;
   void SetEnabled(bool enabled) override;
   void SetCaption(const std::string& text) override;
-  void SetFont(const FontSpec& font) override;
+  void SetFont(const FontDescription& font) override;
   void SetPointer(std::int16_t pointer, const PictureRef& icon) override;
   void Capture() override;
   void ReleaseCapture() override;
 
   // ButtonHost
   std::shared_ptr<HostedControl> FindControl(const std::string& name) override;
-  FontSpec AmbientFont() override;
+  FontDescription AmbientFont() override;
   std::string ControlName() override { return name_; }
   void PropertyChanged(std::string_view key) override;
   void Click() override;

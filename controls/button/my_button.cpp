@@ -184,7 +184,7 @@ void MyButton::FontChanged() {
   Report("Font");
 }
 
-void MyButton::SetFont(const FontSpec& value) {
+void MyButton::SetFont(const FontDescription& value) {
   font_ = value;
   FontChanged();
 }

@@ -9,7 +9,7 @@
 
 #include "controls/button/button_interfaces.h"
 #include "controls/button/button_types.h"
-#include "platform/font_spec.h"
+#include "platform/font_description.h"
 #include "platform/picture.h"
 #include "platform/property_bag.h"
 
@@ -55,8 +55,8 @@ class MyButton {
   void SetTextColorEnabled(Colour value);
   Colour TextColorDisabled() const { return text_color_disabled_; }
   void SetTextColorDisabled(Colour value);
-  const FontSpec& Font() const { return font_; }
-  void SetFont(const FontSpec& value);
+  const FontDescription& Font() const { return font_; }
+  void SetFont(const FontDescription& value);
   bool FontUnderline() const { return font_.underline; }
   void SetFontUnderline(bool value);
   bool FontStrikethru() const { return font_.strikethrough; }
@@ -147,7 +147,7 @@ class MyButton {
   Colour text_color_enabled_ = 0;
   Colour text_color_disabled_ = 0;
   Colour text_color_disabled2_ = 0;
-  FontSpec font_;
+  FontDescription font_;
   std::int16_t mouse_pointer_ = 0;
   PictureRef mouse_icon_;
   bool disable_hover_ = false;

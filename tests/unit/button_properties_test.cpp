@@ -77,7 +77,7 @@ TEST_F(PropertiesTest, StoreRedrawReportOrderOfEachSetter) {
       {"TextColorEnabled", [&] { button.SetTextColorEnabled(1); }, {"paint", "report TextColorEnabled"}},
       {"TextColorDisabled", [&] { button.SetTextColorDisabled(1); }, {"paint", "report TextColorDisabled"}},
       {"TextColorDisabled2", [&] { button.SetTextColorDisabled2(1); }, {"paint", "report TextColorDisabled2"}},
-      {"Font", [&] { button.SetFont(FontSpec{"Arial", 10}); }, {"paint", "report Font"}},
+      {"Font", [&] { button.SetFont(FontDescription{"Arial", 10}); }, {"paint", "report Font"}},
       {"FontBold", [&] { button.SetFontBold(true); }, {"paint", "report Font"}},
       {"FontItalic", [&] { button.SetFontItalic(true); }, {"paint", "report Font"}},
       {"FontUnderline", [&] { button.SetFontUnderline(true); }, {"paint", "report Font"}},
@@ -271,7 +271,7 @@ TEST_F(PropertiesTest, SavingWritesTheTwentyOneKeysInOrderAndOmitsDefaults) {
   button.SetEnabled(false);
   button.SetTextColorEnabled(0x0000FF);
   button.SetTextColorDisabled(0x00FF00);
-  button.SetFont(FontSpec{"Arial", 11.5f, true, true, true, true, 2});
+  button.SetFont(FontDescription{"Arial", 11.5f, true, true, true, true, 2});
   button.SetMousePointer(99);
   button.SetMouseIcon(picture);
   button.SetDisableHover(true);

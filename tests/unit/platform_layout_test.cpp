@@ -83,8 +83,8 @@ TEST(LayoutTest, ParsesEveryKindOfValue) {
   EXPECT_EQ(bag->ReadInt32("SizeCW", 0), -4);
   EXPECT_EQ(bag->ReadColour("BackColor", 0), 0x8000000Fu);
   EXPECT_EQ(bag->ReadDouble("Ratio", 0), 25.0);
-  const FontSpec font = bag->ReadFont("Font", {});
-  EXPECT_EQ(font, (FontSpec{"MS Sans Serif", 8.25f, true, false, true, false, 2}));
+  const FontDescription font = bag->ReadFont("Font", {});
+  EXPECT_EQ(font, (FontDescription{"MS Sans Serif", 8.25f, true, false, true, false, 2}));
   EXPECT_EQ(bag->ReadPicture("MouseIcon", nullptr)->Source(), "hand");
   EXPECT_TRUE(layout.Find("mybuttondefskin")->Empty());
 }
@@ -97,7 +97,7 @@ TEST(LayoutTest, FormatThenParseGivesTheSameLayout) {
   bag.Set("Half", 0.5);
   bag.Set("Whole", 3.0);
   bag.Set("On", true);
-  bag.Set("Font", FontSpec{"Arial Black", 10, false, true, false, true, 0});
+  bag.Set("Font", FontDescription{"Arial Black", 10, false, true, false, true, 0});
   bag.Set("Picture", PictureRef(std::make_shared<NamedPicture>("logo")));
   layout.Section("cmdRemove").Set("Text", std::string(""));
   const std::string text = FormatLayout(layout);

@@ -66,11 +66,13 @@ Depth DepthAt(int x, int y) {
   return {vertical, side};
 }
 
-// White at the top shading to grey-beige in the bottom inner row, mostly in the
-// lower part as on a lit convex face.
+// White shading to grey-beige in the bottom inner row. The shading sits in the rows
+// of the bottom edge piece: the rows between the corners are tiled, so they stay
+// flat and repeat without seams at any button height.
 Colour ShadedFace(int y) {
-  double t = double(y - 1) / double(kFrameHeight - 3);
-  return Mix(kWhite, kFaceBottom, t * t * t);
+  if (y == kFrameHeight - 2) return kFaceBottom;
+  if (y == kFrameHeight - 3) return Mix(kWhite, kFaceBottom, 0.4);
+  return kWhite;
 }
 
 Colour PressedFace(int y) {

@@ -169,7 +169,7 @@ class FakeWindow : public ButtonWindow {
   bool Enabled() override { return enabled; }
   void SetEnabled(bool value) override { enabled = value; }
   void SetCaption(const std::string& text) override { caption = text; }
-  void SetFont(const FontSpec& value) override { font = value; }
+  void SetFont(const FontDescription& value) override { font = value; }
   void SetPointer(std::int16_t value, const PictureRef& icon) override {
     pointer = value;
     pointer_icon = icon;
@@ -186,7 +186,7 @@ class FakeWindow : public ButtonWindow {
   RecordingCanvas canvas;
   bool enabled = true;
   std::string caption;
-  FontSpec font;
+  FontDescription font;
   std::int16_t pointer = 0;
   PictureRef pointer_icon;
   bool captured = false;
@@ -204,7 +204,7 @@ class RecordingHost : public ButtonHost {
     auto found = controls.find(name);
     return found == controls.end() ? nullptr : found->second;
   }
-  FontSpec AmbientFont() override { return ambient_font; }
+  FontDescription AmbientFont() override { return ambient_font; }
   std::string ControlName() override { return control_name; }
   void PropertyChanged(std::string_view key) override {
     reports.emplace_back(key);
@@ -229,7 +229,7 @@ class RecordingHost : public ButtonHost {
 
   std::map<std::string, std::shared_ptr<HostedControl>> controls;
   bool has_controls = true;
-  FontSpec ambient_font{"Tahoma", 9};
+  FontDescription ambient_font{"Tahoma", 9};
   std::string control_name = "cmdTest";
   std::vector<std::string> reports;
   std::function<void()> on_click;

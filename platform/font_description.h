@@ -4,7 +4,7 @@
 
 namespace hushwall {
 
-struct FontSpec {
+struct FontDescription {
   std::string name = "MS Sans Serif";
   float size = 8.25f;  // points
   bool bold = false;
@@ -13,7 +13,7 @@ struct FontSpec {
   bool strikethrough = false;
   int charset = 0;
 
-  friend bool operator==(const FontSpec&, const FontSpec&) = default;
+  friend bool operator==(const FontDescription&, const FontDescription&) = default;
 };
 
 }  // namespace hushwall
