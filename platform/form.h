@@ -4,15 +4,11 @@
 #include <span>
 #include <vector>
 
+#include "platform/font_description.h"
+
 namespace hushwall {
 
 enum class ControlKind { Pane, ListBox, Label, CheckBox, PushButton, Picture };
-
-struct FontSpec {
-  const char* face = "MS Sans Serif";
-  int tenths_of_point = 82;  // 8.25 point, shown to a tenth
-  bool bold = false;
-};
 
 struct ControlSpec {
   const char* name;
@@ -22,7 +18,7 @@ struct ControlSpec {
   int left, top, width, height;  // twips, relative to the parent's client area
   bool visible;
   int tab_index;  // order among the controls of one parent
-  FontSpec font;
+  FontDescription font;
   int id;  // control id for notifications
 };
 

@@ -1,6 +1,6 @@
 #include "platform/form_win32.h"
 
-#include <cstring>
+#include "platform/font_win32.h"
 
 namespace hushwall {
 namespace {
@@ -71,11 +71,6 @@ KindStyle StyleOf(ControlKind kind) {
   return {"STATIC", 0, 0};
 }
 
-bool SameFont(const FontSpec& a, const FontSpec& b) {
-  return std::strcmp(a.face, b.face) == 0 && a.tenths_of_point == b.tenths_of_point &&
-         a.bold == b.bold;
-}
-
 }  // namespace
 
 int ScreenDpi() {
@@ -113,14 +108,11 @@ HWND Form::CreateOne(HWND window, const ControlSpec& spec) {
   return control;
 }
 
-HFONT Form::FontFor(const FontSpec& spec) {
+HFONT Form::FontFor(const FontDescription& description) {
   for (const CachedFont& cached : fonts_)
-    if (SameFont(cached.spec, spec)) return cached.font.Get();
-  const int height = -MulDiv(spec.tenths_of_point, dpi_, 720);
-  HFONT font = CreateFontA(height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, spec.face);
-  fonts_.push_back({spec, hushwall::Font(font)});
+    if (cached.description == description) return cached.font.Get();
+  HFONT font = CreateFontFromSpec(description);
+  fonts_.push_back({description, hushwall::Font(font)});
   return font;
 }
 

@@ -37,14 +37,14 @@ class Form {
 
  private:
   HWND CreateOne(HWND window, const ControlSpec& spec);
-  HFONT FontFor(const FontSpec& spec);
+  HFONT FontFor(const FontDescription& description);
 
   struct Created {
     const ControlSpec* spec;
     HWND handle;
   };
   struct CachedFont {
-    FontSpec spec;
+    FontDescription description;
     hushwall::Font font;
   };
   int dpi_ = 96;

@@ -3,8 +3,8 @@
 namespace hushwall {
 namespace {
 
-constexpr FontSpec kPlain{};
-constexpr FontSpec kBold{"MS Sans Serif", 82, true};
+const FontDescription kPlain{};
+const FontDescription kBold{.bold = true};
 
 // Below the visible client area (it is 4110 twips high): reachable by the keyboard
 // but never seen.
@@ -15,7 +15,7 @@ constexpr int PictureLeft(int slot) { return 120 + slot * (kPictureSize + 60); }
 
 // The three panes share one place; the blocked pane comes first so that it lies on
 // top of the other two.
-constexpr ControlSpec kControls[] = {
+const ControlSpec kControls[] = {
     {"Frame3", ControlKind::Pane, "", nullptr, 120, 120, 6375, 3015, true, 0, kPlain, kIdFrame3},
     {"Frame2", ControlKind::Pane, "", nullptr, 120, 120, 6375, 3015, true, 1, kPlain, kIdFrame2},
     {"Frame1", ControlKind::Pane, "", nullptr, 120, 120, 6375, 3015, true, 2, kPlain, kIdFrame1},
