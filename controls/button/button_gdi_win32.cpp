@@ -2,6 +2,8 @@
 
 #include <olectl.h>
 
+#include "platform/dib_win32.h"
+
 namespace hushwall {
 namespace {
 
@@ -87,24 +89,6 @@ int ScreenPixelsPerInch(int axis) {
 
 int PixelsToHimetric(int pixels, int axis) {
   return MulDiv(pixels, kHimetricPerInch, ScreenPixelsPerInch(axis));
-}
-
-// A top-down one-bit DIB section with the colour table (black, white).
-HBITMAP CreateOneBitDib(HDC like, int width, int height) {
-  struct {
-    BITMAPINFOHEADER header;
-    RGBQUAD colours[2];
-  } info{};
-  info.header.biSize = sizeof(info.header);
-  info.header.biWidth = width;
-  info.header.biHeight = -height;
-  info.header.biPlanes = 1;
-  info.header.biBitCount = 1;
-  info.header.biCompression = BI_RGB;
-  info.colours[1] = RGBQUAD{255, 255, 255, 0};
-  void* bits = nullptr;
-  return CreateDIBSection(like, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits,
-                          nullptr, 0);
 }
 
 void SetTwoColourTable(HDC dc, COLORREF entry0, COLORREF entry1) {
@@ -222,7 +206,8 @@ bool DrawDisabledPicture(HDC surface, const ButtonPicture& picture, int x, int y
   if (highlight == CLR_INVALID || shadow == CLR_INVALID || behind_icon == CLR_INVALID) {
     return false;
   }
-  Scratch silhouette(surface, CreateOneBitDib(surface, width, height));
+  // One bit per pixel: the silhouette's colours are set through its colour table.
+  Scratch silhouette(surface, CreateTopDownDib(width, height, 1, kBlackAndWhite).bitmap.Release());
   if (!silhouette.Valid()) return false;
   if (!RenderForSilhouette(surface, silhouette.dc.Get(), picture, width, height, behind_icon)) {
     return false;

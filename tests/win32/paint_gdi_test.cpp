@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "controls/button/button_gdi_win32.h"
+#include "platform/dib_win32.h"
 #include "support/dib_surface.h"
 
 namespace hushwall {
@@ -118,22 +119,14 @@ TEST(TransparentBlitTest, RejectsAKeyThatIsNoColour) {
 }
 
 // A one-bit top-down DIB with a (black, white) table, as the disabled picture uses.
-HBITMAP OneBitDib(HDC like, int width, int height, const std::vector<int>& ones) {
-  struct {
-    BITMAPINFOHEADER header;
-    RGBQUAD colours[2];
-  } info{};
-  info.header = {sizeof(info.header), width, -height, 1, 1, BI_RGB};
-  info.colours[1] = {255, 255, 255, 0};
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(like, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS,
-                                    &bits, nullptr, 0);
-  const int stride = ((width + 31) / 32) * 4;
+HBITMAP OneBitDib(int width, int height, const std::vector<int>& ones) {
+  DibSection dib = CreateTopDownDib(width, height, 1, kBlackAndWhite);
+  const int stride = DibStride(width, 1);
   for (int index : ones) {
     int x = index % width, y = index / width;
-    static_cast<BYTE*>(bits)[y * stride + x / 8] |= BYTE(0x80 >> (x % 8));
+    static_cast<BYTE*>(dib.bits)[y * stride + x / 8] |= BYTE(0x80 >> (x % 8));
   }
-  return bitmap;
+  return dib.bitmap.Release();
 }
 
 TEST(TransparentBlitTest, OneBitSourceUsesItsColourTableOnBothPaths) {
@@ -143,7 +136,7 @@ TEST(TransparentBlitTest, OneBitSourceUsesItsColourTableOnBothPaths) {
   DibSurface before(12, 12);
   PaintBackground(before);
   HDC mono_dc = CreateCompatibleDC(platform.Dc());
-  HBITMAP mono = OneBitDib(platform.Dc(), 8, 8, {0, 9, 18, 27, 36, 45, 54, 63, 7, 56});
+  HBITMAP mono = OneBitDib(8, 8, {0, 9, 18, 27, 36, 45, 54, 63, 7, 56});
   HGDIOBJ old = SelectObject(mono_dc, mono);
   RGBQUAD table[2] = {{0x30, 0x20, 0x10, 0}, {0, 0, 0, 0}};  // (RGB 16,32,48, black)
   SetDIBColorTable(mono_dc, 0, 2, table);

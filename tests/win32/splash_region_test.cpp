@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/dib_win32.h"
 #include "platform/gdi_win32.h"
 #include "resources/resource_ids.h"
 #include "ui/windows/region_from_picture_win32.h"
@@ -21,28 +22,21 @@ constexpr COLORREF kKey = RGB(255, 252, 0);
 Bitmap DrawPicture(const std::vector<std::string>& rows) {
   const int height = int(rows.size());
   const int width = height ? int(rows[0].size()) : 0;
-  BITMAPINFO format{};
-  format.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  format.bmiHeader.biWidth = width;
-  format.bmiHeader.biHeight = -height;
-  format.bmiHeader.biPlanes = 1;
-  format.bmiHeader.biBitCount = 24;
-  format.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  Bitmap picture(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
-  const int stride = (width * 3 + 3) & ~3;
+  DibSection picture = CreateTopDownDib(width, height, 24);
+  if (!picture) return {};
+  const int stride = DibStride(width, 24);
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
       const char c = rows[y][x];
       const COLORREF colour = c == '.' ? kKey : RGB(c * 2, 255 - c, c);
-      auto* pixel = static_cast<unsigned char*>(bits) + y * stride + x * 3;
+      auto* pixel = static_cast<unsigned char*>(picture.bits) + y * stride + x * 3;
       pixel[0] = GetBValue(colour);
       pixel[1] = GetGValue(colour);
       pixel[2] = GetRValue(colour);
     }
   }
   GdiFlush();
-  return picture;
+  return std::move(picture.bitmap);
 }
 
 // The splash picture straight from the resource bytes, without GDI: rows top first.
@@ -61,7 +55,7 @@ RawPicture RawSplash() {
   raw.width = header->biWidth;
   raw.height = header->biHeight;
   const auto* rows = reinterpret_cast<const unsigned char*>(header) + header->biSize;
-  const int stride = (raw.width * 3 + 3) & ~3;
+  const int stride = DibStride(raw.width, 24);
   raw.pixels.resize(std::size_t(raw.width) * raw.height);
   for (int y = 0; y < raw.height; ++y) {
     const unsigned char* row = rows + std::size_t(raw.height - 1 - y) * stride;

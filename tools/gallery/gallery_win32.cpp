@@ -15,6 +15,7 @@
 #include "controls/button/button_host_win32.h"
 #include "controls/button/button_picture_win32.h"
 #include "controls/button/button_win32.h"
+#include "platform/dib_win32.h"
 #include "platform/picture_box_win32.h"
 #include "resources/button_ids.h"
 
@@ -39,18 +40,15 @@ COLORREF BallPixel(int x, int y) {
 }
 
 HBITMAP BallBitmap() {
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(info.bmiHeader), 16, -16, 1, 32, BI_RGB};
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  auto* pixels = static_cast<DWORD*>(bits);
+  DibSection ball = CreateTopDownDib(16, 16, 32);
+  auto* pixels = static_cast<DWORD*>(ball.bits);
   for (int y = 0; y < 16; ++y) {
     for (int x = 0; x < 16; ++x) {
       const COLORREF c = BallPixel(x, y);
       pixels[y * 16 + x] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
     }
   }
-  return bitmap;
+  return ball.bitmap.Release();
 }
 
 // The same ball as an icon: the key colour becomes the transparent part.

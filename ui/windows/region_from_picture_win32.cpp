@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/dib_win32.h"
 #include "platform/gdi_win32.h"
 
 namespace hushwall {
@@ -37,12 +38,7 @@ bool ReadPicturePixels(HBITMAP picture, PicturePixels& out) {
   BITMAP info{};
   if (!picture || GetObjectA(picture, sizeof info, &info) != sizeof info) return false;
   BITMAPINFO format{};
-  format.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  format.bmiHeader.biWidth = info.bmWidth;
-  format.bmiHeader.biHeight = -info.bmHeight;  // top row first
-  format.bmiHeader.biPlanes = 1;
-  format.bmiHeader.biBitCount = 32;
-  format.bmiHeader.biCompression = BI_RGB;
+  format.bmiHeader = TopDownDibHeader(info.bmWidth, info.bmHeight, 32);
   out.width = info.bmWidth;
   out.height = info.bmHeight;
   out.pixels.assign(std::size_t(info.bmWidth) * info.bmHeight, 0);

@@ -8,26 +8,14 @@ std::uint32_t ToBgra(COLORREF colour) {
 }
 }  // namespace
 
-DibSurface::DibSurface(int width, int height, COLORREF fill) : width_(width), height_(height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  dc_ = CreateCompatibleDC(nullptr);
-  bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  bits_ = static_cast<std::uint32_t*>(bits);
-  previous_ = SelectObject(dc_, bitmap_);
+DibSurface::DibSurface(int width, int height, COLORREF fill)
+    : width_(width),
+      height_(height),
+      dib_(CreateTopDownDib(width, height, 32)),
+      dc_(CreateCompatibleDC(nullptr)),
+      selection_(dc_.Get(), dib_.bitmap.Get()),
+      bits_(static_cast<std::uint32_t*>(dib_.bits)) {
   Fill(fill);
-}
-
-DibSurface::~DibSurface() {
-  SelectObject(dc_, previous_);
-  DeleteObject(bitmap_);
-  DeleteDC(dc_);
 }
 
 COLORREF DibSurface::Pixel(int x, int y) const {
@@ -58,21 +46,13 @@ bool DibSurface::SameAs(const DibSurface& other) const {
 
 HBITMAP BitmapFromPixels(int width, int height,
                          const std::function<COLORREF(int, int)>& colour_at) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (!bitmap) return nullptr;
-  auto* pixels = static_cast<std::uint32_t*>(bits);
+  DibSection dib = CreateTopDownDib(width, height, 32);
+  if (!dib) return nullptr;
+  auto* pixels = static_cast<std::uint32_t*>(dib.bits);
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) pixels[std::size_t(y) * width + x] = ToBgra(colour_at(x, y));
   }
-  return bitmap;
+  return dib.bitmap.Release();
 }
 
 }  // namespace hushwall::testing

@@ -6,17 +6,19 @@
 #include <cstdint>
 #include <functional>
 
+#include "platform/dib_win32.h"
+#include "platform/gdi_win32.h"
+
 namespace hushwall::testing {
 
 class DibSurface {
  public:
   DibSurface(int width, int height, COLORREF fill = RGB(255, 255, 255));
-  ~DibSurface();
   DibSurface(const DibSurface&) = delete;
   DibSurface& operator=(const DibSurface&) = delete;
 
-  HDC Dc() const { return dc_; }
-  HBITMAP Bitmap() const { return bitmap_; }
+  HDC Dc() const { return dc_.Get(); }
+  HBITMAP Bitmap() const { return dib_.bitmap.Get(); }
   int Width() const { return width_; }
   int Height() const { return height_; }
   // RGB of the pixel, red in the low byte, as COLORREF.
@@ -29,10 +31,10 @@ class DibSurface {
  private:
   int width_;
   int height_;
-  HDC dc_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
-  HGDIOBJ previous_ = nullptr;
-  std::uint32_t* bits_ = nullptr;
+  DibSection dib_;
+  MemoryDc dc_;
+  SelectGuard selection_;
+  std::uint32_t* bits_;
 };
 
 // A free-standing 32-bit DIB section (selected nowhere) with pixels from `colour_at`;
