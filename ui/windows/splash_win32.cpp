@@ -1,8 +1,8 @@
 #include "ui/windows/splash_win32.h"
 
-#include <cmath>
 #include <string>
 
+#include "platform/form_win32.h"
 #include "resources/resource_ids.h"
 #include "ui/windows/program_version_win32.h"
 #include "ui/windows/region_from_picture_win32.h"
@@ -18,13 +18,6 @@ constexpr UINT_PTR kPauseTimer = 1;
 constexpr int kLabelLeft = 2640, kLabelTop = 3120, kLabelWidth = 2010, kLabelHeight = 465;
 constexpr int kLabelPointsTimesTen = 135;
 constexpr COLORREF kLabelColour = RGB(255, 255, 255);
-
-int ScreenDpi() {
-  WindowDc screen(nullptr);
-  return GetDeviceCaps(screen.Get(), LOGPIXELSX);
-}
-
-int TwipsToPixels(int twips, int dpi) { return int(std::nearbyint(double(twips) * dpi / 1440.0)); }
 
 void PaintPicture(HDC target, HBITMAP picture) {
   BITMAP info{};
