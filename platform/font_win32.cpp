@@ -6,20 +6,17 @@
 #include "platform/gdi_win32.h"
 
 namespace hushwall {
-namespace {
 
-int ScreenDpiY() {
+int ScreenDpi() {
   WindowDc screen(nullptr);
   const int dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
   return dpi > 0 ? dpi : 96;
 }
 
-}  // namespace
-
 HFONT CreateFontFromSpec(const FontDescription& spec) {
   LOGFONTA font{};
   // A negative height asks for the character height, which is what points measure.
-  font.lfHeight = -static_cast<LONG>(std::lround(spec.size * ScreenDpiY() / 72.0));
+  font.lfHeight = -static_cast<LONG>(std::lround(spec.size * ScreenDpi() / 72.0));
   font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
   font.lfItalic = spec.italic;
   font.lfUnderline = spec.underline;
@@ -37,7 +34,7 @@ FontDescription FontDescriptionFromHandle(HFONT handle) {
   spec.name = font.lfFaceName;
   const LONG height = font.lfHeight < 0 ? -font.lfHeight : font.lfHeight;
   // Points are kept in quarters, the steps in which sizes are usually given.
-  spec.size = static_cast<float>(std::round(height * 72.0 / ScreenDpiY() * 4) / 4);
+  spec.size = static_cast<float>(std::round(height * 72.0 / ScreenDpi() * 4) / 4);
   spec.bold = font.lfWeight >= FW_BOLD;
   spec.italic = font.lfItalic != 0;
   spec.underline = font.lfUnderline != 0;

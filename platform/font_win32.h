@@ -6,6 +6,10 @@
 
 namespace hushwall {
 
+// Dots per inch of the screen (96 when it cannot be read): 1440 / dpi is the
+// screen's twips per pixel, dpi / 72 its pixels per point.
+int ScreenDpi();
+
 // A GDI font at the screen's resolution; the caller owns it.
 HFONT CreateFontFromSpec(const FontDescription& spec);
 // The FontDescription of a GDI font; the default one for a null or unreadable handle.

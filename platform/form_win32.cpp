@@ -73,13 +73,6 @@ KindStyle StyleOf(ControlKind kind) {
 
 }  // namespace
 
-int ScreenDpi() {
-  HDC screen = GetDC(nullptr);
-  int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : 96;
-}
-
 SIZE OuterSizeForClientTwips(int width_twips, int height_twips, DWORD style, DWORD ex_style,
                              bool has_menu) {
   const int dpi = ScreenDpi();

@@ -7,13 +7,11 @@
 #include <utility>
 #include <vector>
 
+#include "platform/font_win32.h"
 #include "platform/form.h"
 #include "platform/gdi_win32.h"
 
 namespace hushwall {
-
-// Dots per inch of the screen: 1440 / dpi is the screen's twips per pixel.
-int ScreenDpi();
 
 // The outer window size that gives a client area of the given twips, for a window
 // of the given styles, with or without a menu bar.
