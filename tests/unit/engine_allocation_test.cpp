@@ -2,23 +2,10 @@
 // heap: it runs five times a second for the life of the program.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <new>
 #include <string>
 
+#include "support/allocation_counter.h"
 #include "support/simulated_desktop.h"
-
-namespace {
-long allocations = 0;
-}  // namespace
-
-void* operator new(std::size_t size) {
-  ++allocations;
-  if (void* block = std::malloc(size ? size : 1)) return block;
-  throw std::bad_alloc();
-}
-void operator delete(void* block) noexcept { std::free(block); }
-void operator delete(void* block, std::size_t) noexcept { std::free(block); }
 
 namespace hushwall {
 namespace {
@@ -37,9 +24,9 @@ TEST(SteadyTick, MakesNoHeapAllocation) {
   for (int index = 0; index < 10; index += 3) rig.state.SeenList().SetSelected(index, true);
   for (int warm_up = 0; warm_up < 5; ++warm_up) rig.engine.Tick();
 
-  const long before = allocations;
+  const long before = testing::heap_allocations;
   for (int tick = 0; tick < 20; ++tick) rig.engine.Tick();
-  EXPECT_EQ(allocations - before, 0);
+  EXPECT_EQ(testing::heap_allocations - before, 0);
   EXPECT_EQ(rig.state.SeenList().Count(), 30);
   EXPECT_TRUE(rig.desktop.posted.empty());
 }

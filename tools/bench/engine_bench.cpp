@@ -6,28 +6,11 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <new>
 #include <string>
 #include <vector>
 
+#include "tests/unit/support/allocation_counter.h"
 #include "tests/unit/support/simulated_desktop.h"
-
-namespace {
-
-long allocations = 0;
-
-}  // namespace
-
-void* operator new(std::size_t size) {
-  ++allocations;
-  if (void* block = std::malloc(size ? size : 1)) return block;
-  throw std::bad_alloc();
-}
-void* operator new[](std::size_t size) { return operator new(size); }
-void operator delete(void* block) noexcept { std::free(block); }
-void operator delete[](void* block) noexcept { std::free(block); }
-void operator delete(void* block, std::size_t) noexcept { std::free(block); }
-void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
 
 namespace {
 
@@ -153,9 +136,10 @@ int main(int argc, char** argv) {
   Populate(rig);
   for (int warm_up = 0; warm_up < 20; ++warm_up) rig.engine.Tick();
 
-  const long allocations_before = allocations;
+  const long allocations_before = hushwall::testing::heap_allocations;
   for (int counted = 0; counted < kCountedTicks; ++counted) rig.engine.Tick();
-  const double allocations_per_tick = double(allocations - allocations_before) / kCountedTicks;
+  const double allocations_per_tick =
+      double(hushwall::testing::heap_allocations - allocations_before) / kCountedTicks;
 
   const double tick = MedianMicroseconds(batches, kTicksPerBatch, [&] { rig.engine.Tick(); });
   rig.state.Flags().NoMaxButton = 0;  // no style rule: the pass only compares titles
