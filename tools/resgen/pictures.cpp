@@ -13,13 +13,8 @@
 
 namespace {
 
-struct Colour {
-  double r = 0, g = 0, b = 0;
-};
-
-Colour Mix(Colour a, Colour b, double t) {
-  return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
-}
+using resgen::Colour;
+using resgen::Mix;
 
 Colour Scaled(Colour c, double factor) { return {c.r * factor, c.g * factor, c.b * factor}; }
 
@@ -91,8 +86,7 @@ class Canvas {
       for (int x = 0; x < width_; ++x) {
         const std::size_t i = Index(x, y);
         if (!set_[i]) continue;
-        auto channel = [](double v) { return int(std::lround(std::clamp(v, 0.0, 255.0))); };
-        std::uint32_t rgb = resgen::Rgb(channel(colours_[i].r), channel(colours_[i].g), channel(colours_[i].b));
+        std::uint32_t rgb = resgen::Pack(colours_[i]);
         if (rgb == key) rgb ^= 0x000100;
         image.At(x, y) = rgb;
         if (opaque) (*opaque)[i] = true;

@@ -1,6 +1,8 @@
 // Usage: resgen <resources folder>. Writes every registered resource file there.
 #include "resgen.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -16,6 +18,11 @@ std::map<std::string, Generator>& Registry() {
 
 Registration::Registration(const char* file_name, Generator generator) {
   Registry()[file_name] = generator;
+}
+
+std::uint32_t Pack(Colour c) {
+  auto channel = [](double v) { return int(std::lround(std::clamp(v, 0.0, 255.0))); };
+  return Rgb(channel(c.r), channel(c.g), channel(c.b));
 }
 
 void PutLe16(Bytes& out, unsigned value) {

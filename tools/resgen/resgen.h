@@ -30,6 +30,19 @@ inline std::uint32_t Rgb(int r, int g, int b) {
   return (std::uint32_t(r & 255) << 16) | (std::uint32_t(g & 255) << 8) | std::uint32_t(b & 255);
 }
 
+// A colour with fractional channels (0 to 255), for shading and blending.
+struct Colour {
+  double r = 0, g = 0, b = 0;
+};
+
+// `a` at t = 0, `b` at t = 1.
+inline Colour Mix(Colour a, Colour b, double t) {
+  return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
+}
+
+// Each channel rounded to the nearest whole value and kept within 0 to 255.
+std::uint32_t Pack(Colour c);
+
 // A Windows .bmp file, 24 bits per pixel, bottom-up.
 Bytes Bmp24(const Image& image);
 // A Windows .ico file with one 32 x 32 (or any size) 32-bit image with alpha taken

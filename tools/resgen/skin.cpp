@@ -2,22 +2,19 @@
 // focused, hover, pressed, disabled), each with a rounded outline whose rounding
 // stays inside the 3 x 3 corner pieces.
 #include <algorithm>
-#include <cmath>
 
 #include "resgen.h"
 
 namespace {
 
+using resgen::Colour;
 using resgen::Image;
-using resgen::Rgb;
+using resgen::Mix;
+using resgen::Pack;
 
 constexpr int kFrameWidth = 30;
 constexpr int kFrameHeight = 21;
 constexpr int kFrames = 5;
-
-struct Colour {
-  double r, g, b;
-};
 
 constexpr Colour kBeige{236, 233, 216};  // what the corners fade to
 constexpr Colour kWhite{255, 255, 255};
@@ -26,15 +23,6 @@ constexpr Colour kFaceBottom{214, 208, 197};
 constexpr Colour kGreyOutline{201, 199, 186};
 constexpr Colour kPaleFace{245, 244, 234};
 constexpr Colour kPressedFace{226, 225, 217};
-
-Colour Mix(Colour a, Colour b, double t) {
-  return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
-}
-
-std::uint32_t Pack(Colour c) {
-  auto channel = [](double v) { return int(std::lround(std::clamp(v, 0.0, 255.0))); };
-  return Rgb(channel(c.r), channel(c.g), channel(c.b));
-}
 
 // Where a pixel of a frame lies relative to the rounded outline.
 enum class Zone { kCornerOuter, kCornerEdge, kOutline, kRounding, kInside };
