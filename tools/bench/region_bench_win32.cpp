@@ -1,6 +1,8 @@
 // Times RegionFromPicture on the splash picture against the per-pixel, per-run
 // construction, checks that both give the same region, and prints both times and
 // their ratio. Each figure is the median of several rounds measured in this run.
+//
+// Usage: region-bench   (see wine-bench.sh)
 #include <windows.h>
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 // GetWindowTextA and nothing else). The windows belong to popup-sim, another
 // process, so every title read is a round trip as it is for real browser windows.
 //
-// Usage: scan-bench [iterations]   (beside popup-sim.exe; see run.sh)
+// Usage: scan-bench [iterations]   (beside popup-sim.exe; see wine-bench.sh)
 #include <windows.h>
 
 #include <algorithm>
