@@ -3,7 +3,6 @@
 // entries. Prints the time per tick and per window and the heap allocations per
 // tick. Build it optimised (CMAKE_BUILD_TYPE=Release, no sanitizers) for figures.
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -11,10 +10,11 @@
 
 #include "tests/unit/support/allocation_counter.h"
 #include "tests/unit/support/simulated_desktop.h"
+#include "tools/bench/timing.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using bench::MedianMicroseconds;
 using hushwall::EntryList;
 namespace sim = hushwall::sim;
 
@@ -48,23 +48,6 @@ void Populate(sim::Rig& rig) {
     seen.SetSelected(index * (kBrowserWindows / kSelected), true);
 }
 
-double MicrosecondsSince(Clock::time_point start, int repetitions) {
-  return std::chrono::duration<double, std::micro>(Clock::now() - start).count() / repetitions;
-}
-
-// The median of several batches, so one disturbed batch does not count.
-template <typename Work>
-double MedianMicroseconds(int batches, int per_batch, Work work) {
-  std::vector<double> times;
-  for (int batch = 0; batch < batches; ++batch) {
-    const auto start = Clock::now();
-    for (int repetition = 0; repetition < per_batch; ++repetition) work();
-    times.push_back(MicrosecondsSince(start, per_batch));
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
-
 void FillSeenList(EntryList& list, int count) {
   list.Clear();
   for (int index = 0; index < count; ++index) {
@@ -92,12 +75,11 @@ double MedianPruneMicroseconds(Prune prune) {
   EntryList list;
   for (int run = 0; run < 501; ++run) {
     FillSeenList(list, kBrowserWindows);
-    const auto start = Clock::now();
+    const double start = bench::Seconds();
     prune(list);
-    times.push_back(MicrosecondsSince(start, 1));
+    times.push_back((bench::Seconds() - start) * 1e6);
   }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
+  return bench::Median(std::move(times));
 }
 
 void ReportPrune() {

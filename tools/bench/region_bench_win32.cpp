@@ -5,13 +5,11 @@
 // Usage: region-bench   (see wine-bench.sh)
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 #include "platform/gdi_win32.h"
 #include "resources/resource_ids.h"
+#include "tools/bench/timing.h"
 #include "ui/windows/region_from_picture_win32.h"
 #include "ui/windows/region_per_pixel_win32.h"
 
@@ -19,29 +17,6 @@ namespace {
 
 using hushwall::Bitmap;
 using hushwall::Region;
-
-double Now() {
-  static const double frequency = [] {
-    LARGE_INTEGER value;
-    QueryPerformanceFrequency(&value);
-    return double(value.QuadPart);
-  }();
-  LARGE_INTEGER value;
-  QueryPerformanceCounter(&value);
-  return double(value.QuadPart) / frequency;
-}
-
-// Median time of one call, in microseconds, over `rounds` rounds of `calls` calls.
-double MedianMicroseconds(int rounds, int calls, const std::function<void()>& work) {
-  std::vector<double> times;
-  for (int round = 0; round < rounds; ++round) {
-    const double start = Now();
-    for (int i = 0; i < calls; ++i) work();
-    times.push_back((Now() - start) / calls * 1e6);
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
 
 }  // namespace
 
@@ -64,14 +39,14 @@ int main() {
   std::printf("splash picture %ld x %ld: %zu runs, regions equal: %s\n", info.bmWidth, info.bmHeight, runs.size(),
               equal ? "yes" : "NO");
 
-  const double per_pixel = MedianMicroseconds(5, 1, [&] { Region(hushwall::RegionFromPicturePerPixel(picture.Get())); });
-  const double whole = MedianMicroseconds(15, 20, [&] { Region(hushwall::RegionFromPicture(picture.Get())); });
-  const double read = MedianMicroseconds(15, 20, [&] { hushwall::ReadPicturePixels(picture.Get(), pixels); });
-  const double find = MedianMicroseconds(15, 20, [&] {
+  const double per_pixel = bench::MedianMicroseconds(5, 1, [&] { Region(hushwall::RegionFromPicturePerPixel(picture.Get())); });
+  const double whole = bench::MedianMicroseconds(15, 20, [&] { Region(hushwall::RegionFromPicture(picture.Get())); });
+  const double read = bench::MedianMicroseconds(15, 20, [&] { hushwall::ReadPicturePixels(picture.Get(), pixels); });
+  const double find = bench::MedianMicroseconds(15, 20, [&] {
     volatile std::size_t count = hushwall::FindPictureRuns(pixels.width, pixels.height, pixels.pixels).size();
     (void)count;
   });
-  const double build = MedianMicroseconds(15, 20, [&] { Region(hushwall::RegionFromRuns(runs)); });
+  const double build = bench::MedianMicroseconds(15, 20, [&] { Region(hushwall::RegionFromRuns(runs)); });
 
   std::printf("per pixel and per run (GetPixel, CreateRectRgn, CombineRgn): %10.1f us\n", per_pixel);
   std::printf("RegionFromPicture (one GetDIBits, one ExtCreateRegion):    %10.1f us\n", whole);

@@ -17,40 +17,24 @@
 #include "engine/desktop_win32.h"
 #include "engine/engine.h"
 #include "engine/log_clock_win32.h"
+#include "engine/program_directory_win32.h"
+#include "tools/bench/timing.h"
 
 namespace {
 
 constexpr int kRemoveListEntries = 100;
 constexpr double kTargetRatio = 1.10;
 
-std::string HereDirectory() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string here = path;
-  return here.substr(0, here.find_last_of('\\'));
-}
-
-double Now() {
-  static const double frequency = [] {
-    LARGE_INTEGER value;
-    QueryPerformanceFrequency(&value);
-    return static_cast<double>(value.QuadPart);
-  }();
-  LARGE_INTEGER value;
-  QueryPerformanceCounter(&value);
-  return static_cast<double>(value.QuadPart) / frequency;
-}
-
 // popup-sim holding `count` hidden windows that ignore WM_CLOSE, one in ten with a
 // browser title that is not on the remove list.
 class PopupSim {
  public:
   explicit PopupSim(int count) {
-    const std::string ready = HereDirectory() + "\\scan-bench-ready.txt";
+    const std::string ready = hushwall::ProgramDirectory() + "\\scan-bench-ready.txt";
     DeleteFileA(ready.c_str());
     const int browsers = count / 10;
     std::string line = "\"";
-    line += HereDirectory();
+    line += hushwall::ProgramDirectory();
     line += "\\popup-sim.exe\" --quiet --ready \"" + ready;
     line += "\" --window \"Offer %d - Opera\" --hidden --ignore-close --repeat ";
     line += std::to_string(browsers);
@@ -102,11 +86,6 @@ class NoListener : public hushwall::BlockListener {
   void OnLoggedBlock() override {}
 };
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
 struct Figures {
   double tick_us;
   double bare_us;
@@ -124,15 +103,15 @@ Figures Measure(hushwall::BlockingEngine& engine, int iterations) {
     bare.Run();
   }
   for (int i = 0; i < iterations; ++i) {
-    double start = Now();
+    double start = bench::Seconds();
     engine.Tick();
-    ticks.push_back((Now() - start) * 1e6);
+    ticks.push_back((bench::Seconds() - start) * 1e6);
     bare.windows = 0;
-    start = Now();
+    start = bench::Seconds();
     bare.Run();
-    bares.push_back((Now() - start) * 1e6);
+    bares.push_back((bench::Seconds() - start) * 1e6);
   }
-  return {Median(ticks), Median(bares), bare.windows};
+  return {bench::Median(ticks), bench::Median(bares), bare.windows};
 }
 
 }  // namespace
