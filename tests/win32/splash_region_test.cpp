@@ -11,6 +11,7 @@
 #include "resources/resource_ids.h"
 #include "ui/windows/region_from_picture_win32.h"
 #include "ui/windows/region_per_pixel_win32.h"
+#include "ui/windows/splash_win32.h"
 
 namespace hushwall {
 namespace {
@@ -64,11 +65,6 @@ RawPicture RawSplash() {
     }
   }
   return raw;
-}
-
-Bitmap LoadSplash() {
-  return Bitmap(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_SPLASH),
-                                                IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
 // Both constructions give the same region, and it holds exactly the non-key pixels.
@@ -169,7 +165,7 @@ TEST(SplashPicture, HasTheKeyInItsCornersAndHolesInside) {
 TEST(RegionFromPicture, SplashRegionMatchesThePictureAndTheReference) {
   const RawPicture raw = RawSplash();
   ASSERT_EQ(raw.width, 400);
-  Bitmap section = LoadSplash();
+  Bitmap section(LoadSplashPicture());
   ASSERT_TRUE(section);
 
   // The same picture as a device-dependent bitmap, as a picture box would hold it.

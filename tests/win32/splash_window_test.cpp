@@ -5,7 +5,6 @@
 #include <string>
 
 #include "platform/gdi_win32.h"
-#include "resources/resource_ids.h"
 #include "support/message_pump.h"
 #include "ui/windows/region_from_picture_win32.h"
 #include "ui/windows/splash_win32.h"
@@ -17,11 +16,6 @@ std::string TextOf(HWND window) {
   char text[256] = "";
   GetWindowTextA(window, text, sizeof text);
   return text;
-}
-
-Bitmap LoadSplash() {
-  return Bitmap(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_SPLASH),
-                                                IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
 // Reads back what a window shows in a rectangle of its client area.
@@ -60,7 +54,7 @@ TEST(SplashWindow, ShowsTheShapedPictureWithTheVersionThenHandsOverOnceAndCloses
   EXPECT_EQ(outer.top, GetSystemMetrics(SM_CYSCREEN) / 2 - 151);
 
   // Cut to the picture's outline.
-  Bitmap picture = LoadSplash();
+  Bitmap picture(LoadSplashPicture());
   Region expected(RegionFromPicture(picture.Get()));
   Region actual(CreateRectRgn(0, 0, 0, 0));
   ASSERT_TRUE(expected);

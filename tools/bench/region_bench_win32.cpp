@@ -8,10 +8,10 @@
 #include <cstdio>
 
 #include "platform/gdi_win32.h"
-#include "resources/resource_ids.h"
 #include "tools/bench/timing.h"
 #include "ui/windows/region_from_picture_win32.h"
 #include "ui/windows/region_per_pixel_win32.h"
+#include "ui/windows/splash_win32.h"
 
 namespace {
 
@@ -21,8 +21,7 @@ using hushwall::Region;
 }  // namespace
 
 int main() {
-  Bitmap picture(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_SPLASH),
-                                                 IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  Bitmap picture(hushwall::LoadSplashPicture());
   BITMAP info{};
   if (!picture || !GetObjectA(picture.Get(), sizeof info, &info)) {
     std::fprintf(stderr, "cannot load the splash picture\n");

@@ -42,6 +42,11 @@ void ProcessPendingMessages() {
 
 }  // namespace
 
+HBITMAP LoadSplashPicture() {
+  return static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_SPLASH), IMAGE_BITMAP,
+                                         0, 0, LR_CREATEDIBSECTION));
+}
+
 bool Splash::PictureBox::Create(HWND parent, HBITMAP picture, int width, int height) {
   picture_ = picture;
   RegisterClassOnce(kPictureClass, 0, nullptr);
@@ -80,8 +85,7 @@ Splash::~Splash() {
 
 bool Splash::Show(std::function<void()> on_pause_end) {
   if (Handle() || pause_over_) return false;
-  picture_.Reset(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_SPLASH),
-                                                 IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  picture_.Reset(LoadSplashPicture());
   BITMAP info{};
   if (!picture_ || GetObjectA(picture_.Get(), sizeof info, &info) != sizeof info) return false;
 

@@ -15,6 +15,10 @@
 
 namespace hushwall {
 
+// The splash picture from the program's resources, as a DIB section so that it keeps
+// its exact colours; nullptr when it cannot be loaded. The caller owns it.
+HBITMAP LoadSplashPicture();
+
 class Splash : public Window {
  public:
   static constexpr unsigned kDefaultPauseMs = 2000;
