@@ -5,6 +5,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "engine/program_directory_win32.h"
+
 namespace hushwall::test {
 namespace {
 
@@ -26,16 +28,9 @@ bool UseOwnDesktop() {
   return desktop && SetThreadDesktop(desktop);
 }
 
-std::string ExeDirectory() {
-  char path[MAX_PATH];
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path, length);
-  return folder.substr(0, folder.find_last_of('\\'));
-}
-
 ChildProcess::ChildProcess(const std::string& program, const std::string& arguments) {
   std::string line = "\"";
-  line += ExeDirectory();
+  line += ProgramDirectory();
   line += "\\";
   line += program;
   line += "\" ";

@@ -18,13 +18,10 @@ namespace hushwall::test {
 bool UseOwnDesktop();
 const char* OwnDesktopName();
 
-// The folder of the running program, without a trailing backslash.
-std::string ExeDirectory();
-
 // A program started on the own desktop; terminated when this goes out of scope.
 class ChildProcess {
  public:
-  // program is a file name in ExeDirectory().
+  // program is a file name in the test program's own folder (ProgramDirectory()).
   ChildProcess(const std::string& program, const std::string& arguments);
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;
