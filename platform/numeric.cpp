@@ -25,6 +25,14 @@ Int RoundTo(double value, std::string_view source) {
   return static_cast<Int>(rounded);
 }
 
+template <typename Int>
+Int NarrowTo(std::int64_t value, std::string_view source) {
+  if (value < std::numeric_limits<Int>::min() || value > std::numeric_limits<Int>::max()) {
+    Overflow(source);
+  }
+  return static_cast<Int>(value);
+}
+
 }  // namespace
 
 std::int32_t RoundToInt32(double value, std::string_view source) {
@@ -36,19 +44,11 @@ std::int16_t RoundToInt16(double value, std::string_view source) {
 }
 
 std::int16_t ToInt16(std::int64_t value, std::string_view source) {
-  if (value < std::numeric_limits<std::int16_t>::min() ||
-      value > std::numeric_limits<std::int16_t>::max()) {
-    Overflow(source);
-  }
-  return static_cast<std::int16_t>(value);
+  return NarrowTo<std::int16_t>(value, source);
 }
 
 std::int32_t ToInt32(std::int64_t value, std::string_view source) {
-  if (value < std::numeric_limits<std::int32_t>::min() ||
-      value > std::numeric_limits<std::int32_t>::max()) {
-    Overflow(source);
-  }
-  return static_cast<std::int32_t>(value);
+  return NarrowTo<std::int32_t>(value, source);
 }
 
 std::int32_t CheckedAdd(std::int32_t a, std::int32_t b) {
