@@ -14,6 +14,12 @@ void ListBoxBinding::Sync() {
 
 void ListBoxBinding::SyncContent() {
   if (content_known_ && model_.Revision() == shown_revision_) return;
+  // Every scan tick prunes the seen list and adds the open browser windows back: a
+  // new revision with the same texts, which needs neither a copy nor edits.
+  if (content_known_ && ShowsModel()) {
+    shown_revision_ = model_.Revision();
+    return;
+  }
   std::vector<std::string> wanted;
   wanted.reserve(static_cast<std::size_t>(model_.Count()));
   for (int i = 0; i < model_.Count(); ++i) wanted.push_back(model_.At(i));
@@ -26,6 +32,13 @@ void ListBoxBinding::SyncContent() {
   shown_ = std::move(wanted);
   shown_revision_ = model_.Revision();
   content_known_ = true;
+}
+
+bool ListBoxBinding::ShowsModel() const {
+  if (shown_.size() != static_cast<std::size_t>(model_.Count())) return false;
+  for (int i = 0; i < model_.Count(); ++i)
+    if (shown_[static_cast<std::size_t>(i)] != model_.At(i)) return false;
+  return true;
 }
 
 void ListBoxBinding::SyncSelection() {

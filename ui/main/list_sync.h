@@ -51,6 +51,8 @@ class ListBoxBinding {
  private:
   void SyncContent();
   void SyncSelection();
+  // Whether the list box already shows the model's texts.
+  bool ShowsModel() const;
 
   EntryList& model_;
   ListBoxPort& view_;
