@@ -98,12 +98,6 @@ TEST(ComputeListEdits, UnrelatedLongListsAreStillReplacedCorrectly) {
   EXPECT_EQ(Apply(shown, ComputeListEdits(shown, wanted)), wanted);
 }
 
-}  // namespace
-}  // namespace hushwall
-
-namespace hushwall {
-namespace {
-
 // A list box that records every change made to it.
 class RecordingListBox : public ListBoxPort {
  public:
