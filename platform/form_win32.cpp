@@ -1,6 +1,7 @@
 #include "platform/form_win32.h"
 
 #include "platform/font_win32.h"
+#include "platform/window_win32.h"
 
 namespace hushwall {
 namespace {
@@ -31,19 +32,6 @@ LRESULT CALLBACK PaneProcedure(HWND pane, UINT message, WPARAM wparam, LPARAM lp
     default:
       return DefWindowProcA(pane, message, wparam, lparam);
   }
-}
-
-void RegisterPaneClass() {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSEXA existing{sizeof(existing)};
-  if (GetClassInfoExA(instance, kPaneClass, &existing)) return;
-  WNDCLASSEXA pane{sizeof(pane)};
-  pane.lpfnWndProc = PaneProcedure;
-  pane.hInstance = instance;
-  pane.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  pane.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  pane.lpszClassName = kPaneClass;
-  RegisterClassExA(&pane);
 }
 
 struct KindStyle {
@@ -82,7 +70,8 @@ SIZE OuterSizeForClientTwips(int width_twips, int height_twips, DWORD style, DWO
 }
 
 void Form::CreateControls(HWND window, std::span<const ControlSpec> controls) {
-  RegisterPaneClass();
+  RegisterWindowClassOnce(kPaneClass, PaneProcedure, 0,
+                          reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   dpi_ = ScreenDpi();
   for (const ControlSpec* spec : CreationOrder(controls))
     controls_.push_back({spec, CreateOne(window, *spec)});

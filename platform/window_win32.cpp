@@ -10,20 +10,25 @@ Window::~Window() {
   }
 }
 
-void Window::RegisterClassOnce(const char* class_name, UINT class_styles, HBRUSH background,
-                               HICON icon) {
+void RegisterWindowClassOnce(const char* class_name, WNDPROC procedure, UINT class_styles,
+                             HBRUSH background, HICON icon) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   WNDCLASSEXA existing{sizeof(existing)};
   if (GetClassInfoExA(instance, class_name, &existing)) return;
   WNDCLASSEXA window_class{sizeof(window_class)};
   window_class.style = class_styles;
-  window_class.lpfnWndProc = Procedure;
+  window_class.lpfnWndProc = procedure;
   window_class.hInstance = instance;
   window_class.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   window_class.hbrBackground = background;
   window_class.hIcon = icon;
   window_class.lpszClassName = class_name;
   RegisterClassExA(&window_class);
+}
+
+void Window::RegisterClassOnce(const char* class_name, UINT class_styles, HBRUSH background,
+                               HICON icon) {
+  RegisterWindowClassOnce(class_name, Procedure, class_styles, background, icon);
 }
 
 HWND Window::Create(const char* class_name, const char* caption, DWORD style, DWORD ex_style,

@@ -6,6 +6,11 @@
 
 namespace hushwall {
 
+// Registers a window class with the arrow cursor, unless the process has one of that
+// name already.
+void RegisterWindowClassOnce(const char* class_name, WNDPROC procedure, UINT class_styles,
+                             HBRUSH background, HICON icon = nullptr);
+
 class Window {
  public:
   Window() = default;
