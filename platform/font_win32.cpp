@@ -13,7 +13,7 @@ int ScreenDpi() {
   return dpi > 0 ? dpi : 96;
 }
 
-HFONT CreateFontFromSpec(const FontDescription& spec) {
+HFONT CreateFontFromDescription(const FontDescription& spec) {
   LOGFONTA font{};
   // A negative height asks for the character height, which is what points measure.
   font.lfHeight = -static_cast<LONG>(std::lround(spec.size * ScreenDpi() / 72.0));

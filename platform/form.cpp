@@ -28,10 +28,10 @@ int PixelsToTwips(int pixels, int dpi) {
   return static_cast<int>(DivideRoundHalfEven(std::int64_t{pixels} * kTwipsPerInch, dpi));
 }
 
-std::vector<const ControlSpec*> CreationOrder(std::span<const ControlSpec> controls) {
-  std::vector<const ControlSpec*> order;
-  for (const ControlSpec& control : controls) order.push_back(&control);
-  std::stable_sort(order.begin(), order.end(), [](const ControlSpec* a, const ControlSpec* b) {
+std::vector<const ControlDefinition*> CreationOrder(std::span<const ControlDefinition> controls) {
+  std::vector<const ControlDefinition*> order;
+  for (const ControlDefinition& control : controls) order.push_back(&control);
+  std::stable_sort(order.begin(), order.end(), [](const ControlDefinition* a, const ControlDefinition* b) {
     const bool a_inside = a->parent != nullptr;
     const bool b_inside = b->parent != nullptr;
     if (a_inside != b_inside) return !a_inside;

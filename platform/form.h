@@ -10,7 +10,7 @@ namespace hushwall {
 
 enum class ControlKind { Pane, ListBox, Label, CheckBox, PushButton, Picture };
 
-struct ControlSpec {
+struct ControlDefinition {
   const char* name;
   ControlKind kind;
   const char* caption;
@@ -29,6 +29,6 @@ int PixelsToTwips(int pixels, int dpi);
 
 // The order to create the controls in: the window's own controls first, then those
 // inside panes, each group by tab index. Creation order is tab order per parent.
-std::vector<const ControlSpec*> CreationOrder(std::span<const ControlSpec> controls);
+std::vector<const ControlDefinition*> CreationOrder(std::span<const ControlDefinition> controls);
 
 }  // namespace hushwall

@@ -69,15 +69,15 @@ SIZE OuterSizeForClientTwips(int width_twips, int height_twips, DWORD style, DWO
   return {area.right - area.left, area.bottom - area.top};
 }
 
-void Form::CreateControls(HWND window, std::span<const ControlSpec> controls) {
+void Form::CreateControls(HWND window, std::span<const ControlDefinition> controls) {
   RegisterWindowClassOnce(kPaneClass, PaneProcedure, 0,
                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   dpi_ = ScreenDpi();
-  for (const ControlSpec* spec : CreationOrder(controls))
+  for (const ControlDefinition* spec : CreationOrder(controls))
     controls_.push_back({spec, CreateOne(window, *spec)});
 }
 
-HWND Form::CreateOne(HWND window, const ControlSpec& spec) {
+HWND Form::CreateOne(HWND window, const ControlDefinition& spec) {
   HWND parent = spec.parent ? Control(spec.parent) : window;
   KindStyle kind = StyleOf(spec.kind);
   DWORD style = WS_CHILD | kind.style | (spec.visible ? WS_VISIBLE : 0);
@@ -93,7 +93,7 @@ HWND Form::CreateOne(HWND window, const ControlSpec& spec) {
 HFONT Form::FontFor(const FontDescription& description) {
   for (const CachedFont& cached : fonts_)
     if (cached.description == description) return cached.font.Get();
-  HFONT font = CreateFontFromSpec(description);
+  HFONT font = CreateFontFromDescription(description);
   fonts_.push_back({description, hushwall::Font(font)});
   return font;
 }
@@ -104,7 +104,7 @@ HWND Form::Control(std::string_view name) const {
   return nullptr;
 }
 
-const ControlSpec* Form::Spec(HWND control) const {
+const ControlDefinition* Form::Spec(HWND control) const {
   for (const Created& created : controls_)
     if (created.handle == control) return created.spec;
   return nullptr;

@@ -26,19 +26,19 @@ class Form {
 
   // Creates every control of the table inside `window`, converting twips at the
   // screen's dpi. The table must outlive the form.
-  void CreateControls(HWND window, std::span<const ControlSpec> controls);
+  void CreateControls(HWND window, std::span<const ControlDefinition> controls);
 
   // nullptr when the table has no control of that name.
   HWND Control(std::string_view name) const;
-  const ControlSpec* Spec(HWND control) const;
+  const ControlDefinition* Spec(HWND control) const;
   int Dpi() const { return dpi_; }
 
  private:
-  HWND CreateOne(HWND window, const ControlSpec& spec);
+  HWND CreateOne(HWND window, const ControlDefinition& spec);
   HFONT FontFor(const FontDescription& description);
 
   struct Created {
-    const ControlSpec* spec;
+    const ControlDefinition* spec;
     HWND handle;
   };
   struct CachedFont {

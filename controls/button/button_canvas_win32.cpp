@@ -40,7 +40,7 @@ void GdiButtonCanvas::Resize(int width, int height) {
 }
 
 void GdiButtonCanvas::SetFont(const FontDescription& font) {
-  Font replacement(CreateFontFromSpec(font));
+  Font replacement(CreateFontFromDescription(font));
   if (buffer_ && buffer_->Valid() && replacement) SelectObject(buffer_->Dc(), replacement.Get());
   font_ = std::move(replacement);
 }

@@ -51,14 +51,14 @@ TEST(Twips, ConvertAtTheScreensRealDpi) {
 }
 
 TEST(Form, WindowControlsComeFirstThenPaneControlsEachByTabIndex) {
-  const ControlSpec controls[] = {
+  const ControlDefinition controls[] = {
       {"lstInside", ControlKind::ListBox, "", "Frame1", 0, 0, 1, 1, true, 0, {}, 1},
       {"Frame1", ControlKind::Pane, "", nullptr, 0, 0, 1, 1, true, 2, {}, 2},
       {"lblOutside", ControlKind::Label, "", nullptr, 0, 0, 1, 1, true, 1, {}, 3},
       {"chkInside", ControlKind::CheckBox, "", "Frame1", 0, 0, 1, 1, true, 1, {}, 4},
   };
   std::vector<std::string> names;
-  for (const ControlSpec* control : CreationOrder(controls)) names.push_back(control->name);
+  for (const ControlDefinition* control : CreationOrder(controls)) names.push_back(control->name);
   EXPECT_EQ(names, (std::vector<std::string>{"lblOutside", "Frame1", "lstInside", "chkInside"}));
 }
 

@@ -15,7 +15,7 @@ constexpr int PictureLeft(int slot) { return 120 + slot * (kPictureSize + 60); }
 
 // The three panes share one place; the blocked pane comes first so that it lies on
 // top of the other two.
-const ControlSpec kControls[] = {
+const ControlDefinition kControls[] = {
     {"Frame3", ControlKind::Pane, "", nullptr, 120, 120, 6375, 3015, true, 0, kPlain, kIdFrame3},
     {"Frame2", ControlKind::Pane, "", nullptr, 120, 120, 6375, 3015, true, 1, kPlain, kIdFrame2},
     {"Frame1", ControlKind::Pane, "", nullptr, 120, 120, 6375, 3015, true, 2, kPlain, kIdFrame1},
@@ -57,6 +57,6 @@ const ControlSpec kControls[] = {
 
 }  // namespace
 
-std::span<const ControlSpec> MainWindowControls() { return kControls; }
+std::span<const ControlDefinition> MainWindowControls() { return kControls; }
 
 }  // namespace hushwall

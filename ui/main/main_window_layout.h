@@ -27,6 +27,6 @@ enum MainControlId : int {
   kIdMoonFirst,  // imgMoon 0 to 7 follow
 };
 
-std::span<const ControlSpec> MainWindowControls();
+std::span<const ControlDefinition> MainWindowControls();
 
 }  // namespace hushwall
