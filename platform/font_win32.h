@@ -11,7 +11,7 @@ namespace hushwall {
 int ScreenDpi();
 
 // A GDI font at the screen's resolution; the caller owns it.
-HFONT CreateFontFromDescription(const FontDescription& spec);
+HFONT CreateFontFromDescription(const FontDescription& definition);
 // The FontDescription of a GDI font; the default one for a null or unreadable handle.
 FontDescription FontDescriptionFromHandle(HFONT font);
 

@@ -73,20 +73,20 @@ void Form::CreateControls(HWND window, std::span<const ControlDefinition> contro
   RegisterWindowClassOnce(kPaneClass, PaneProcedure, 0,
                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   dpi_ = ScreenDpi();
-  for (const ControlDefinition* spec : CreationOrder(controls))
-    controls_.push_back({spec, CreateOne(window, *spec)});
+  for (const ControlDefinition* definition : CreationOrder(controls))
+    controls_.push_back({definition, CreateOne(window, *definition)});
 }
 
-HWND Form::CreateOne(HWND window, const ControlDefinition& spec) {
-  HWND parent = spec.parent ? Control(spec.parent) : window;
-  KindStyle kind = StyleOf(spec.kind);
-  DWORD style = WS_CHILD | kind.style | (spec.visible ? WS_VISIBLE : 0);
+HWND Form::CreateOne(HWND window, const ControlDefinition& definition) {
+  HWND parent = definition.parent ? Control(definition.parent) : window;
+  KindStyle kind = StyleOf(definition.kind);
+  DWORD style = WS_CHILD | kind.style | (definition.visible ? WS_VISIBLE : 0);
   HWND control = CreateWindowExA(
-      kind.ex_style, kind.window_class, spec.caption, style, TwipsToPixels(spec.left, dpi_),
-      TwipsToPixels(spec.top, dpi_), TwipsToPixels(spec.width, dpi_),
-      TwipsToPixels(spec.height, dpi_), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+      kind.ex_style, kind.window_class, definition.caption, style, TwipsToPixels(definition.left, dpi_),
+      TwipsToPixels(definition.top, dpi_), TwipsToPixels(definition.width, dpi_),
+      TwipsToPixels(definition.height, dpi_), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(definition.id)),
       GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec.font)), FALSE);
+  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(definition.font)), FALSE);
   return control;
 }
 
@@ -100,13 +100,13 @@ HFONT Form::FontFor(const FontDescription& description) {
 
 HWND Form::Control(std::string_view name) const {
   for (const Created& created : controls_)
-    if (name == created.spec->name) return created.handle;
+    if (name == created.definition->name) return created.handle;
   return nullptr;
 }
 
-const ControlDefinition* Form::Spec(HWND control) const {
+const ControlDefinition* Form::Definition(HWND control) const {
   for (const Created& created : controls_)
-    if (created.handle == control) return created.spec;
+    if (created.handle == control) return created.definition;
   return nullptr;
 }
 

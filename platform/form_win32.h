@@ -30,15 +30,15 @@ class Form {
 
   // nullptr when the table has no control of that name.
   HWND Control(std::string_view name) const;
-  const ControlDefinition* Spec(HWND control) const;
+  const ControlDefinition* Definition(HWND control) const;
   int Dpi() const { return dpi_; }
 
  private:
-  HWND CreateOne(HWND window, const ControlDefinition& spec);
+  HWND CreateOne(HWND window, const ControlDefinition& definition);
   HFONT FontFor(const FontDescription& description);
 
   struct Created {
-    const ControlDefinition* spec;
+    const ControlDefinition* definition;
     HWND handle;
   };
   struct CachedFont {
