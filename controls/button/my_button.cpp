@@ -57,7 +57,21 @@ void MyButton::ReadProperties(const PropertyBag& bag) {
   back_color_ = bag.ReadColour("BackColor", kButtonFace);
 }
 
+namespace {
+
+// The persisted keys, in the order they are read and written.
+constexpr const char* kPersistedKeys[] = {
+    "SizeCW", "SizeCH", "SPN", "Text", "FillWithColor", "Enabled", "AccessKey",
+    "TextColorEnabled", "TextColorDisabled", "Font", "MousePointer", "MouseIcon",
+    "DisableHover", "DisplaceText", "DrawFocus", "TextColorDisabled2", "Picture",
+    "PicturePos", "PictureTColor", "TextAlign", "BackColor",
+};
+
+}  // namespace
+
 void MyButton::WriteProperties(PropertyBag& bag) const {
+  // A bag that held the set already would keep its old places and spellings.
+  for (const char* key : kPersistedKeys) bag.Remove(key);
   bag.WriteInteger("SizeCW", size_cw_, 3);
   bag.WriteInteger("SizeCH", size_ch_, 3);
   bag.WriteText("SPN", skin_picture_name_, "");

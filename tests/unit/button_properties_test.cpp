@@ -315,5 +315,24 @@ TEST_F(PropertiesTest, SavingWritesTheTwentyOneKeysInOrderAndOmitsDefaults) {
   EXPECT_FALSE(other_window.enabled);
 }
 
+TEST_F(PropertiesTest, SavingIntoTheLoadedSetRewritesTheKeysInOrderAndSpelling) {
+  Layout layout = ParseLayout(
+      "[cmdGo]\n"
+      "Left = 120\n"
+      "text = \"Go\"\n"
+      "spn = \"MyButtonDefSkin\"\n"
+      "DrawFocus = 2\n");
+  PropertyBag& section = layout.Section("cmdGo");
+  button.ReadProperties(section);
+  button.SetSizeCW(4);
+  button.SetDrawFocus(0);
+  button.SetTextAlign(0);
+  button.WriteProperties(section);
+  Lines keys;
+  for (const auto& entry : section.Entries()) keys.push_back(entry.first);
+  // The host's own key stays; the button's come in their order, spelled as written.
+  EXPECT_EQ(keys, (Lines{"Left", "SizeCW", "SPN", "Text", "TextAlign"}));
+}
+
 }  // namespace
 }  // namespace hushwall
