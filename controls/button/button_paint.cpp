@@ -107,8 +107,9 @@ void MyButton::DrawSkin(ButtonCanvas& canvas, SkinPictureBox& skin, std::int16_t
     const PixelPosition pixel = FillColourPixel(layout);
     middle_colour = skin.Point(pixel.x, pixel.y);
   }
-  const std::vector<SkinPiece> pieces = SkinPieces(layout);
   canvas.Fill({0, 0, w, h}, canvas.TranslateColour(back_color_));
+  // Worked out after the background, so an overflow here leaves the background shown.
+  const std::vector<SkinPiece> pieces = SkinPieces(layout);
   for (const SkinPiece& piece : pieces) {
     const Rect& to = piece.destination;
     const Rect& from = piece.source;

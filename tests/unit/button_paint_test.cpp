@@ -272,6 +272,19 @@ TEST_F(PaintTest, FailureDropsTheSkinKeepsTheNameAndDrawsPlainNextTime) {
   EXPECT_EQ(button.SkinPicture(), skin);
 }
 
+TEST_F(PaintTest, AnOverflowInThePieceRectanglesComesAfterTheBackground) {
+  AttachSkin();
+  button.SetFillWithColor(false);
+  canvas().calls.clear();
+  button.SetSizeCW(INT32_MIN);  // its redraw finds W - CW beyond the 32-bit range
+  const std::vector<CanvasCall>& calls = canvas().calls;
+  ASSERT_EQ(calls.size(), 2u);
+  EXPECT_EQ(calls[0].op, Op::kFill);
+  EXPECT_EQ(calls[0].rect, (Rect{0, 0, 100, 30}));
+  EXPECT_EQ(calls[1].op, Op::kPresent);  // what was painted so far is shown
+  EXPECT_EQ(button.SkinPicture(), nullptr);
+}
+
 struct AbsurdCase {
   const char* what;
   std::int32_t skin_width;
