@@ -275,8 +275,12 @@ FontDescription MyButtonWindow::AmbientFont() { return host_.AmbientFont(); }
 void MyButtonWindow::PropertyChanged(std::string_view key) { host_.ReportChange(name_, key); }
 
 void MyButtonWindow::Click() {
-  if (events_) events_->Click();
-  // The receiver may have destroyed the button; the handler is copied first.
+  if (events_) {
+    const std::weak_ptr<int> alive = life_;
+    events_->Click();
+    if (alive.expired()) return;  // the receiver destroyed the button, handler and all
+  }
+  // The handler may destroy the button too; it runs from a copy.
   if (std::function<void()> handler = on_click_) handler();
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "controls/button/button_canvas_win32.h"
@@ -91,6 +92,8 @@ class MyButtonWindow : public Window, private ButtonWindow, private ButtonHost {
   MyButton core_;
   std::function<void()> on_click_;
   ButtonEvents* events_ = nullptr;
+  // Expires with the object, for handlers that destroy the button.
+  std::shared_ptr<int> life_ = std::make_shared<int>(0);
   std::int16_t pointer_ = 0;
   PictureRef pointer_icon_;
   bool ready_ = false;          // the properties are in place

@@ -356,5 +356,20 @@ TEST_F(ButtonWindowTest, ClickHandlerMayDestroyTheButton) {
   EXPECT_EQ(events_.lines.back(), "Click");
 }
 
+TEST_F(ButtonWindowTest, EventReceiverMayDestroyTheButtonBeforeTheClickHandler) {
+  struct Destroyer : EventLog {
+    explicit Destroyer(std::unique_ptr<MyButtonWindow>& button) : button(button) {}
+    void Click() override { button.reset(); }
+    std::unique_ptr<MyButtonWindow>& button;
+  } destroyer(button_);
+  int clicks = 0;
+  button_->SetEvents(&destroyer);
+  button_->OnClick([&] { ++clicks; });
+  SendMessageA(ButtonHandle(), WM_LBUTTONDOWN, MK_LBUTTON, Point(50, 15));
+  SendMessageA(ButtonHandle(), WM_LBUTTONUP, 0, Point(50, 15));
+  EXPECT_EQ(button_, nullptr);
+  EXPECT_EQ(clicks, 0);  // the handler went with the button
+}
+
 }  // namespace
 }  // namespace hushwall
