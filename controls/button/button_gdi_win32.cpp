@@ -102,8 +102,10 @@ void SetTwoColourTable(HDC dc, COLORREF entry0, COLORREF entry1) {
 // Draws the picture's pixels into `target` at (0, 0) in width x height, as the
 // one-bit reduction of a disabled picture needs them.
 bool RenderForSilhouette(HDC surface, HDC target, const ButtonPicture& picture, int width,
-                         int height, COLORREF behind_icon) {
+                         int height, std::uint32_t transparent_colour) {
   if (picture.kind == ButtonPicture::Kind::kIcon) {
+    const COLORREF behind_icon = TranslateColor(transparent_colour);
+    if (behind_icon == CLR_INVALID) return false;
     Scratch canvas(surface, CompatibleBitmap(surface, width, height));
     if (!canvas.Valid()) return false;
     RECT all{0, 0, width, height};
@@ -202,14 +204,12 @@ bool DrawDisabledPicture(HDC surface, const ButtonPicture& picture, int x, int y
   if (picture.Empty() || width <= 0 || height <= 0) return true;
   COLORREF highlight = TranslateColor(kHighlight3d);
   COLORREF shadow = TranslateColor(kButtonShadow);
-  COLORREF behind_icon = TranslateColor(transparent_colour);
-  if (highlight == CLR_INVALID || shadow == CLR_INVALID || behind_icon == CLR_INVALID) {
-    return false;
-  }
+  if (highlight == CLR_INVALID || shadow == CLR_INVALID) return false;
   // One bit per pixel: the silhouette's colours are set through its colour table.
   Scratch silhouette(surface, CreateTopDownDib(width, height, 1, kBlackAndWhite).bitmap.Release());
   if (!silhouette.Valid()) return false;
-  if (!RenderForSilhouette(surface, silhouette.dc.Get(), picture, width, height, behind_icon)) {
+  if (!RenderForSilhouette(surface, silhouette.dc.Get(), picture, width, height,
+                           transparent_colour)) {
     return false;
   }
   SetTwoColourTable(silhouette.dc.Get(), highlight, kBlack);

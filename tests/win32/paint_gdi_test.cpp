@@ -296,6 +296,18 @@ TEST(DrawDisabledPictureTest, BitmapBecomesAnEmbossedSilhouetteOnBothPaths) {
   ReleaseButtonPicture(picture);
 }
 
+TEST(DrawDisabledPictureTest, BitmapNeedsNoValidPictureKey) {
+  // Only an icon is laid on the key colour; a bitmap's silhouette ignores it.
+  auto colour_at = [](int x, int y) { return x == y ? kBlack : kWhite; };
+  ButtonPicture picture = PictureFromBitmap(MakeBitmap(6, 6, colour_at));
+  DibSurface surface(10, 10), before(10, 10);
+  PaintBackground(surface);
+  PaintBackground(before);
+  ASSERT_TRUE(DrawDisabledPicture(surface.Dc(), picture, 1, 1, 6, 6, 0x800000FF));
+  ExpectEmbossed(surface, before, 1, 1, 6, 6, [](int x, int y) { return x == y; }, "bitmap");
+  ReleaseButtonPicture(picture);
+}
+
 TEST(DrawDisabledPictureTest, IconAreaOutsideTheIconStaysUnpainted) {
   // The icon's transparent half shows the picture key (white here), which is light.
   ButtonPicture picture = PictureFromIcon(MakeHalfIcon(RGB(30, 30, 90)));
