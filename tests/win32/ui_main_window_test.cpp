@@ -104,6 +104,7 @@ class FakeServices : public MainWindowServices {
     return exit_answer;
   }
   void EndProcess() override { Step("end process"); }
+  void ShowMessage(HWND, const std::string& text) override { messages.push_back(text); }
   WindowSystem& Desktop() override { return desktop; }
 
   void Step(const std::string& step) { steps.push_back(step); }
@@ -126,6 +127,7 @@ class FakeServices : public MainWindowServices {
   std::string sound_setting;
   std::string arguments;
   std::vector<std::string> remove_list;
+  std::vector<std::string> messages;
   bool exit_answer = false;
 };
 
@@ -307,6 +309,34 @@ TEST_F(MainWindowTest, TabReachesThePlaySoundBoxBelowTheVisibleArea) {
   EXPECT_FALSE(window.State().PlaySound());
   SendMessageA(popsound, BM_CLICK, 0, 0);
   EXPECT_TRUE(window.State().PlaySound());
+}
+
+TEST_F(MainWindowTest, TheDiagnosticButtonBelowTheVisibleAreaTellsTheStereotypeFlag) {
+  Load();
+  HWND button = window.ControlHandle("Command1");
+  ASSERT_NE(button, nullptr);
+  char text[32] = {};
+  GetWindowTextA(button, text, sizeof(text));
+  EXPECT_STREQ(text, "check streo");
+  RECT client, area;
+  GetClientRect(window.Handle(), &client);
+  GetWindowRect(button, &area);
+  MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&area), 2);
+  EXPECT_GE(area.top, client.bottom);
+  bool reached = false;
+  HWND control = GetNextDlgTabItem(window.Handle(), nullptr, FALSE);
+  for (int i = 0; i < 30 && control && !reached; ++i) {
+    reached = control == button;
+    control = GetNextDlgTabItem(window.Handle(), control, FALSE);
+  }
+  EXPECT_TRUE(reached) << "the keyboard reaches it";
+
+  window.ShowMainWindow();
+  for (std::int16_t value : {1, 0, 2, -1}) {
+    window.State().Flags().StereotypeWindows = value;
+    SendMessageA(button, BM_CLICK, 0, 0);
+  }
+  EXPECT_EQ(services.messages, (std::vector<std::string>{"1", "0", "2", "-1"}));
 }
 
 TEST_F(MainWindowTest, CloseBoxHidesAndOtherCloseRequestsRemoveOnlyTheIcon) {
