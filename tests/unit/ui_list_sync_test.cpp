@@ -103,22 +103,34 @@ class RecordingListBox : public ListBoxPort {
  public:
   void InsertAt(int index, const std::string& text) override {
     items.insert(items.begin() + index, text);
-    ++changes;
+    Edited();
   }
   void DeleteAt(int index) override {
     items.erase(items.begin() + index);
     if (selection == index) selection = -1;
     if (selection > index) --selection;
-    ++changes;
+    Edited();
   }
   int Selection() const override { return selection; }
   void Select(int index) override {
     selection = index;
     ++changes;
   }
+  void SetRedraw(bool on) override {
+    redrawing = on;
+    ++changes;
+  }
   std::vector<std::string> items;
   int selection = -1;
   int changes = 0;
+  bool redrawing = true;
+  int edits_while_redrawing = 0;
+
+ private:
+  void Edited() {
+    ++changes;
+    if (redrawing) ++edits_while_redrawing;
+  }
 };
 
 TEST(ListBoxBinding, ShowsTheModelAndLeavesUnchangedContentAlone) {
@@ -142,6 +154,37 @@ TEST(ListBoxBinding, ShowsTheModelAndLeavesUnchangedContentAlone) {
   binding.Sync();
   EXPECT_EQ(view.changes, 1);
   EXPECT_EQ(view.items, (std::vector<std::string>{"a", "b", "c"}));
+}
+
+// A list box redraws itself after every edit; thousands of them (a full log
+// cleared or loaded while the window is shown) would freeze the program for a minute.
+TEST(ListBoxBinding, ALongChangeIsMadeWithRedrawingOffAndAFewEditsAreNot) {
+  EntryList model;
+  RecordingListBox view;
+  ListBoxBinding binding(model, view, true);
+  for (int i = 0; i < 5000; ++i) model.Append("line " + std::to_string(i));
+  binding.Sync();
+  EXPECT_EQ(view.items.size(), 5000u);
+  EXPECT_EQ(view.edits_while_redrawing, 0);
+  EXPECT_TRUE(view.redrawing) << "drawn again once the change is made";
+
+  model.Clear();
+  binding.Sync();
+  EXPECT_TRUE(view.items.empty());
+  EXPECT_EQ(view.edits_while_redrawing, 0);
+  EXPECT_TRUE(view.redrawing);
+
+  // A tick's usual change: one title gone, one new; drawn as it happens.
+  for (const char* text : {"a", "b", "c"}) model.Append(text);
+  binding.Sync();
+  model.RemoveAt(0);
+  model.Append("d");
+  view.changes = 0;
+  view.edits_while_redrawing = 0;
+  binding.Sync();
+  EXPECT_EQ(view.items, (std::vector<std::string>{"b", "c", "d"}));
+  EXPECT_EQ(view.changes, 2);
+  EXPECT_EQ(view.edits_while_redrawing, 2);
 }
 
 TEST(ListBoxBinding, UserSelectionMarksOneEntryAndTheModelsMarkIsShown) {

@@ -3,6 +3,13 @@
 #include <utility>
 
 namespace hushwall {
+namespace {
+
+// A list box redraws after every edit; beyond a few edits, drawing the whole box
+// once at the end is far cheaper.
+constexpr std::size_t kEditsDrawnOneByOne = 8;
+
+}  // namespace
 
 ListBoxBinding::ListBoxBinding(EntryList& model, ListBoxPort& view, bool mirrors_marks)
     : model_(model), view_(view), mirrors_marks_(mirrors_marks) {}
@@ -23,12 +30,16 @@ void ListBoxBinding::SyncContent() {
   std::vector<std::string> wanted;
   wanted.reserve(static_cast<std::size_t>(model_.Count()));
   for (int i = 0; i < model_.Count(); ++i) wanted.push_back(model_.At(i));
-  for (const ListEdit& edit : ComputeListEdits(shown_, wanted)) {
+  const std::vector<ListEdit> edits = ComputeListEdits(shown_, wanted);
+  const bool bulk = edits.size() > kEditsDrawnOneByOne;
+  if (bulk) view_.SetRedraw(false);
+  for (const ListEdit& edit : edits) {
     if (edit.kind == ListEdit::Kind::Delete)
       view_.DeleteAt(edit.index);
     else
       view_.InsertAt(edit.index, edit.text);
   }
+  if (bulk) view_.SetRedraw(true);
   shown_ = std::move(wanted);
   shown_revision_ = model_.Revision();
   content_known_ = true;

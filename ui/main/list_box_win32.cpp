@@ -20,4 +20,9 @@ void ListBoxControl::Select(int index) {
   SendMessageA(list_box_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
+void ListBoxControl::SetRedraw(bool on) {
+  SendMessageA(list_box_, WM_SETREDRAW, on ? TRUE : FALSE, 0);
+  if (on) InvalidateRect(list_box_, nullptr, TRUE);
+}
+
 }  // namespace hushwall

@@ -16,6 +16,7 @@ class ListBoxControl : public ListBoxPort {
   void DeleteAt(int index) override;
   int Selection() const override;
   void Select(int index) override;
+  void SetRedraw(bool on) override;
 
  private:
   HWND list_box_;

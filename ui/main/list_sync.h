@@ -33,6 +33,8 @@ class ListBoxPort {
   virtual void DeleteAt(int index) = 0;
   virtual int Selection() const = 0;  // -1 when nothing is selected
   virtual void Select(int index) = 0;  // -1 clears the selection
+  // Off: edits are not drawn as they are made. On again: the whole box is drawn.
+  virtual void SetRedraw(bool on) = 0;
 };
 
 class ListBoxBinding {

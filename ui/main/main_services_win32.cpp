@@ -1,6 +1,7 @@
 #include "ui/main/main_services_win32.h"
 
 #include "engine/alert_sound_win32.h"
+#include "engine/application_title.h"
 #include "engine/desktop_win32.h"
 #include "engine/list_files.h"
 #include "engine/log_clock_win32.h"
@@ -47,6 +48,10 @@ bool MainWindowServices::ConfirmExit(HWND owner) {
 }
 
 void MainWindowServices::EndProcess() { ExitProcess(0); }
+
+void MainWindowServices::ShowMessage(HWND owner, const std::string& text) {
+  MessageBoxA(owner, text.c_str(), kApplicationTitle, MB_OK);
+}
 
 WindowSystem& MainWindowServices::Desktop() { return adapters_->desktop; }
 AlertSound& MainWindowServices::Sound() { return adapters_->sound; }

@@ -36,6 +36,8 @@ class MainWindowServices {
   virtual bool ConfirmExit(HWND owner);
   // Ends the process at once: no window's unload step runs and nothing is saved.
   virtual void EndProcess();
+  // A message box with an OK button and the application title.
+  virtual void ShowMessage(HWND owner, const std::string& text);
 
   virtual WindowSystem& Desktop();
   virtual AlertSound& Sound();

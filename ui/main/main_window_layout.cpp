@@ -31,6 +31,9 @@ const ControlDefinition kControls[] = {
      kIdBlockedCount},
     {"chkPopsound", ControlKind::CheckBox, "Play a sound ", nullptr, 120, kHiddenRow, 1695, 255,
      true, 5, kPlain, kIdPopsound},
+    // A diagnostic: tells the master rule flag.
+    {"Command1", ControlKind::PushButton, "check streo", nullptr, 1920, kHiddenRow, 1215, 375,
+     true, 17, kPlain, kIdCommand1},
     {"chkSystrayMsg", ControlKind::CheckBox, "", nullptr, 120, kHiddenRow + 360, 255, 255, false, 6,
      kPlain, kIdSystrayMsg},
     {"green_img", ControlKind::Picture, "", nullptr, PictureLeft(0), kPictureRow, kPictureSize,

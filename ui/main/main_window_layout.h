@@ -25,6 +25,7 @@ enum MainControlId : int {
   kIdGreenImg,
   kIdRedImg,
   kIdMoonFirst,  // imgMoon 0 to 7 follow
+  kIdCommand1 = kIdMoonFirst + 8,
 };
 
 std::span<const ControlDefinition> MainWindowControls();

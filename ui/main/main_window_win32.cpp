@@ -337,6 +337,11 @@ void frmMain::OnControlCommand(int id, int code) {
   if (id == kIdPopsound && code == BN_CLICKED)
     state_.SetPlaySound(SendMessageA(ControlHandle("chkPopsound"), BM_GETCHECK, 0, 0) ==
                         BST_CHECKED);
+  if (id == kIdCommand1 && code == BN_CLICKED) Command1_Click();
+}
+
+void frmMain::Command1_Click() {
+  services_.ShowMessage(Handle(), std::to_string(state_.Flags().StereotypeWindows));
 }
 
 void frmMain::OnListSelection(int id) {

@@ -92,6 +92,7 @@ class frmMain : public Window, private BlockListener {
   void tmrAnimate_Timer();
   void OnControlCommand(int id, int code);
   void OnListSelection(int id);
+  void Command1_Click();
 
   static LRESULT CALLBACK TrayOwnerProcedure(HWND window, UINT message, WPARAM wparam,
                                              LPARAM lparam);
