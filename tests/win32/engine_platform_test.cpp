@@ -50,44 +50,46 @@ std::vector<test::WindowThread::Window> Popup(const char* title) {
   return {{title, WS_POPUP | WS_CAPTION}};
 }
 
+// One scan tick over a box-less browser window with two remove-list entries that do
+// not match it: two close actions, so two alerts.
+struct TwoAlertTick {
+  explicit TwoAlertTick(const char* title) : popup(Popup(title)) {
+    for (const char* entry : {"x", "y"}) state.RemoveList().Append(entry);
+  }
+  void Run(Win32AlertSound& sound) {
+    Win32Desktop desktop;
+    Win32LogClock clock;
+    NoListener listener;
+    {
+      BlockingEngine engine(state, desktop, sound, clock, listener);
+      engine.Tick();
+    }
+    popup.Flush();
+  }
+
+  test::MessageBoxWatcher watcher{kApplicationTitle};
+  test::WindowThread popup;
+  BlockingState state;
+};
+
 TEST(AlertSound, PlayingTheRealSoundAtEveryCloseReportsNothing) {
   ASSERT_TRUE(test::UseOwnDesktop());
-  test::MessageBoxWatcher watcher(kApplicationTitle);
-  test::WindowThread popup(Popup("Sound check - Opera"));
-  BlockingState state;
-  for (const char* entry : {"x", "y"}) state.RemoveList().Append(entry);
-  Win32Desktop desktop;
+  TwoAlertTick tick("Sound check - Opera");
   Win32AlertSound sound;
-  Win32LogClock clock;
-  NoListener listener;
-  {
-    BlockingEngine engine(state, desktop, sound, clock, listener);
-    engine.Tick();
-  }
-  popup.Flush();
-  EXPECT_EQ(popup.Closes(0), 2);
-  EXPECT_EQ(state.BlockedCount(), 2);
-  EXPECT_TRUE(watcher.Boxes().empty());
+  tick.Run(sound);
+  EXPECT_EQ(tick.popup.Closes(0), 2);
+  EXPECT_EQ(tick.state.BlockedCount(), 2);
+  EXPECT_TRUE(tick.watcher.Boxes().empty());
 }
 
 TEST(AlertSound, AMissingSoundIsReportedAtEachCloseAndTheWindowIsStillClosed) {
   ASSERT_TRUE(test::UseOwnDesktop());
-  test::MessageBoxWatcher watcher(kApplicationTitle);
-  test::WindowThread popup(Popup("No sound - Netscape"));
-  BlockingState state;
-  for (const char* entry : {"x", "y"}) state.RemoveList().Append(entry);
-  Win32Desktop desktop;
+  TwoAlertTick tick("No sound - Netscape");
   Win32AlertSound sound(GetModuleHandleA("kernel32.dll"));  // a module without the sound
-  Win32LogClock clock;
-  NoListener listener;
-  BlockingEngine engine(state, desktop, sound, clock, listener);
-
-  engine.Tick();
-
-  popup.Flush();
-  EXPECT_EQ(popup.Closes(0), 2);
-  EXPECT_EQ(state.BlockedCount(), 2);
-  const auto boxes = watcher.Boxes();
+  tick.Run(sound);
+  EXPECT_EQ(tick.popup.Closes(0), 2);
+  EXPECT_EQ(tick.state.BlockedCount(), 2);
+  const auto boxes = tick.watcher.Boxes();
   ASSERT_EQ(boxes.size(), 2u);
   for (const auto& box : boxes) {
     EXPECT_EQ(box.text, "Can't play sound");
