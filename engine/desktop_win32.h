@@ -6,13 +6,8 @@
 
 namespace hushwall {
 
-// Window handles are 32-bit values, also in 64-bit processes.
-inline HWND ToHwnd(WindowHandle window) {
-  return reinterpret_cast<HWND>(static_cast<UINT_PTR>(window));
-}
-inline WindowHandle FromHwnd(HWND window) {
-  return static_cast<WindowHandle>(reinterpret_cast<UINT_PTR>(window));
-}
+inline HWND ToHwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
+inline WindowHandle FromHwnd(HWND window) { return reinterpret_cast<WindowHandle>(window); }
 
 class Win32Desktop : public WindowSystem {
  public:

@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 namespace hushwall {
 namespace {
@@ -96,17 +98,15 @@ bool StdAtomicFileWriter::Replace(const std::string& path, std::string_view byte
   }
   bool written =
       std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
-  int error = errno;
+  std::error_code error(errno, std::generic_category());
   if (std::fclose(file) != 0 && written) {
     written = false;
-    error = errno;
+    error.assign(errno, std::generic_category());
   }
-  if (written && std::rename(temporary.c_str(), path.c_str()) != 0) {
-    written = false;
-    error = errno;
-  }
-  if (written) return true;
-  reason = Describe("cannot write the file", error);
+  // std::filesystem::rename replaces an existing file on Windows too, unlike std::rename.
+  if (written) std::filesystem::rename(temporary, path, error);
+  if (written && !error) return true;
+  reason = "cannot write the file: " + error.message();
   std::remove(temporary.c_str());
   return false;
 }

@@ -7,7 +7,8 @@
 
 namespace hushwall {
 
-using WindowHandle = std::uint32_t;
+// A window handle at the full width of the build.
+using WindowHandle = std::uintptr_t;
 
 class WindowSystem {
  public:

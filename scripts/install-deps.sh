@@ -1,21 +1,34 @@
 #!/usr/bin/env bash
 # Installs every package the builds and tests need on Debian 12. Idempotent, and
 # quick when everything is already present.
+#
+# The 64-bit toolchain and Wine are always installed. The 32-bit ones only where the
+# host runs 32-bit code (scripts/host-runs-32bit.sh), and not when HUSHWALL_NO_WIN32
+# is set.
 set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
 
 host_pkgs=(cmake g++ make googletest libgtest-dev libbenchmark-dev)
-cross_pkgs=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686)
-wine_pkgs=(wine wine32:i386 xvfb xauth x11-apps x11-utils imagemagick)
+win64_pkgs=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64)
+common_pkgs=(xvfb xauth x11-apps x11-utils imagemagick)
+win32_pkgs=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine32:i386)
+
+wanted=("${host_pkgs[@]}" "${win64_pkgs[@]}" "${common_pkgs[@]}")
+with_win32=0
+if "$root/scripts/host-runs-32bit.sh"; then
+  with_win32=1
+  wanted+=("${win32_pkgs[@]}")
+fi
 
 missing=()
-for p in "${host_pkgs[@]}" "${cross_pkgs[@]}" "${wine_pkgs[@]}"; do
+for p in "${wanted[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
+if [ $with_win32 -eq 1 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   "${sudo_cmd[@]}" dpkg --add-architecture i386
 fi
 export DEBIAN_FRONTEND=noninteractive

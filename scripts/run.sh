@@ -6,16 +6,20 @@
 # virtual X server: HushWall starts, popup-sim opens a few browser-like windows, and
 # a transcript of what was closed plus screenshots are written to a folder
 # (build/demo, or $HUSHWALL_DEMO_DIR), whose name is printed at the end.
+#
+# The 32-bit program runs where the host can execute 32-bit code, the 64-bit one
+# elsewhere (or when HUSHWALL_NO_WIN32 is set).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${HUSHWALL_BUILD:-$root/build}
-win32=$build/win32
+if "$root/scripts/host-runs-32bit.sh"; then arch=win32; else arch=win64; fi
+program_build=$build/$arch
 
 if [ "${1:-}" = "--demo-inside" ]; then
   out=$2
   program=$out/program
   mkdir -p "$program"
-  cp "$win32/hushwall.exe" "$program/"
+  cp "$program_build/hushwall.exe" "$program/"
   printf 'Cheap flights - Internet Explorer\r\nCasino bonus - Opera\r\n' >"$program/RemList.dat"
   wait_for() {  # wait_for SECONDS COMMAND...: polls the command until it succeeds
     local until=$((SECONDS + $1)); shift
@@ -36,7 +40,7 @@ if [ "${1:-}" = "--demo-inside" ]; then
 
   echo "Opening popups from another process (tools/popup-sim)"
   rm -f "$out/closes.txt" "$out/ready.txt"
-  (cd "$program" && exec wine "$win32/popup-sim.exe" --quiet --exit-after 5000 \
+  (cd "$program" && exec wine "$program_build/popup-sim.exe" --quiet --exit-after 5000 \
     --record "$(winepath -w "$out/closes.txt")" --ready "$(winepath -w "$out/ready.txt")" \
     --window "Cheap flights - Internet Explorer" \
     --window "Casino bonus - Opera" \
@@ -74,20 +78,21 @@ if [ "${1:-}" = "--demo-inside" ]; then
 fi
 
 "$root/scripts/install-deps.sh"
-"$root/scripts/build-win32.sh" "$win32"
-export WINEPREFIX=$win32/wineprefix WINEDEBUG=-all
-"$root/scripts/wine-prefix.sh"
+"$root/scripts/build-windows.sh" "$arch" "$program_build"
+. "$root/scripts/wine-env.sh" "$arch" "$program_build"
+echo "Running the $arch build of HushWall"
 
 if [ -n "${DISPLAY:-}" ]; then
+  "$root/scripts/wine-prefix.sh"
   # The program folder holds its remove list (RemList.dat) and log (Blocked.log).
-  cd "$win32"
+  cd "$program_build"
   exec wine hushwall.exe
 fi
 
 # The virtual X server has no window manager: the demonstration's own prefix lets
 # Wine draw the window frames itself, and spares every hidden or closed window the
 # wait for a window manager that never answers.
-export WINEPREFIX=$build/demo-wineprefix
+export WINEPREFIX=$program_build/demo-wineprefix
 "$root/scripts/wine-prefix.sh"
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 wineserver -w

@@ -76,7 +76,7 @@ class ButtonWindow {
  public:
   virtual ~ButtonWindow() = default;
   virtual ButtonCanvas& Canvas() = 0;
-  virtual std::uint32_t WindowHandle() = 0;
+  virtual std::uintptr_t WindowHandle() = 0;
   virtual bool Enabled() = 0;
   // Changes the window's enabled flag only; painting is the button's affair.
   virtual void SetEnabled(bool enabled) = 0;

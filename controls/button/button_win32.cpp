@@ -237,8 +237,8 @@ LRESULT MyButtonWindow::OnGetDlgCode(const MSG* message) const {
   return code;
 }
 
-std::uint32_t MyButtonWindow::WindowHandle() {
-  return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(Handle()));
+std::uintptr_t MyButtonWindow::WindowHandle() {
+  return reinterpret_cast<std::uintptr_t>(Handle());
 }
 
 bool MyButtonWindow::Enabled() { return IsWindowEnabled(Handle()) != FALSE; }

@@ -53,7 +53,7 @@ class MyButtonWindow : public Window, private ButtonWindow, private ButtonHost {
  private:
   // ButtonWindow
   ButtonCanvas& Canvas() override { return canvas_; }
-  std::uint32_t WindowHandle() override;
+  std::uintptr_t WindowHandle() override;
   bool Enabled() override;
   void SetEnabled(bool enabled) override;
   void SetCaption(const std::string& text) override;

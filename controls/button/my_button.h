@@ -48,7 +48,7 @@ class MyButton {
   bool FillWithColor() const { return fill_with_color_; }
   void SetFillWithColor(bool value);
   void Refresh();
-  std::uint32_t hwnd() const { return window_.WindowHandle(); }
+  std::uintptr_t hwnd() const { return window_.WindowHandle(); }
   bool Enabled() const { return window_.Enabled(); }
   void SetEnabled(bool value);
   Colour TextColorEnabled() const { return text_color_enabled_; }

@@ -18,9 +18,14 @@ using namespace std::string_literals;
 
 class TempFolder {
  public:
+  // A new folder of a random name: the tests also run under Wine, which has no mkdtemp.
   TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "hushwall-XXXXXX").string();
-    path_ = mkdtemp(pattern.data());
+    std::random_device random;
+    fs::path folder;
+    do {
+      folder = fs::temp_directory_path() / ("hushwall-" + std::to_string(random()));
+    } while (!fs::create_directory(folder));
+    path_ = folder.string();
   }
   ~TempFolder() { fs::remove_all(path_); }
   std::string Path() const { return path_; }

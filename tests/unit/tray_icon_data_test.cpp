@@ -9,25 +9,43 @@
 namespace hushwall {
 namespace {
 
-std::uint32_t Le32At(const unsigned char* bytes, std::size_t offset) {
-  return std::uint32_t(bytes[offset]) | std::uint32_t(bytes[offset + 1]) << 8 |
-         std::uint32_t(bytes[offset + 2]) << 16 | std::uint32_t(bytes[offset + 3]) << 24;
+std::uint64_t LittleEndianAt(const unsigned char* bytes, std::size_t offset, std::size_t width) {
+  std::uint64_t value = 0;
+  for (std::size_t i = 0; i < width; ++i) value |= std::uint64_t(bytes[offset + i]) << (8 * i);
+  return value;
 }
 
-TEST(TrayIconData, RecordBytesAreTheShellLayout) {
-  TrayIconData record;
-  FillTrayIconData(record, 0x00010203, 0xA0B0C0D0, "HushWall");
+// The bytes the shell reads, for the 32-bit and the 64-bit record: handles take the
+// pointer's width and are aligned to it, the 32-bit fields stay 32-bit.
+template <class Handle>
+void ExpectShellLayout(std::size_t size, std::size_t owner_at, std::size_t icon_at, std::size_t tip_at) {
+  BasicTrayIconData<Handle> record;
+  const Handle owner = Handle(0x8877665544332211ull);
+  const Handle icon = Handle(0xF0E0D0C0B0A09080ull);
+  FillTrayIconData(record, owner, icon, "HushWall");
   unsigned char bytes[sizeof record];
   std::memcpy(bytes, &record, sizeof record);
+  const std::size_t handle_width = sizeof(Handle);
 
-  ASSERT_EQ(sizeof bytes, 88u);
-  EXPECT_EQ(Le32At(bytes, 0), 88u) << "size";
-  EXPECT_EQ(Le32At(bytes, 4), 0x00010203u) << "owner";
-  EXPECT_EQ(Le32At(bytes, 8), 1u) << "id";
-  EXPECT_EQ(Le32At(bytes, 12), 7u) << "flags: message, icon, tip";
-  EXPECT_EQ(Le32At(bytes, 16), 0x0200u) << "callback message";
-  EXPECT_EQ(Le32At(bytes, 20), 0xA0B0C0D0u) << "icon";
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes + 24)), "HushWall");
+  ASSERT_EQ(sizeof bytes, size);
+  EXPECT_EQ(LittleEndianAt(bytes, 0, 4), size) << "size";
+  EXPECT_EQ(LittleEndianAt(bytes, owner_at, handle_width), std::uint64_t(owner)) << "owner";
+  EXPECT_EQ(LittleEndianAt(bytes, owner_at + handle_width, 4), 1u) << "id";
+  EXPECT_EQ(LittleEndianAt(bytes, owner_at + handle_width + 4, 4), 7u) << "flags: message, icon, tip";
+  EXPECT_EQ(LittleEndianAt(bytes, owner_at + handle_width + 8, 4), 0x0200u) << "callback message";
+  EXPECT_EQ(LittleEndianAt(bytes, icon_at, handle_width), std::uint64_t(icon)) << "icon";
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes + tip_at)), "HushWall");
+}
+
+TEST(TrayIconData, RecordBytesAreTheShellLayoutOfEachArchitecture) {
+  {
+    SCOPED_TRACE("32-bit");
+    ExpectShellLayout<std::uint32_t>(88, 4, 20, 24);
+  }
+  {
+    SCOPED_TRACE("64-bit");
+    ExpectShellLayout<std::uint64_t>(104, 8, 32, 40);
+  }
 }
 
 TEST(TrayIconData, TipIsCutTo63CharactersAndAlwaysTerminated) {

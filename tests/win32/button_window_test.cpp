@@ -147,7 +147,7 @@ TEST_F(ButtonWindowTest, RegisteredClassStylesAndCaption) {
   EXPECT_EQ(Core().Text(), "&Cancel");
   EXPECT_EQ(Core().AccessKey(), "C");
   EXPECT_EQ(reports_, (Lines{"cmdOk.Text", "cmdOk.AccessKey"}));
-  EXPECT_EQ(Core().hwnd(), static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(ButtonHandle())));
+  EXPECT_EQ(Core().hwnd(), reinterpret_cast<std::uintptr_t>(ButtonHandle()));
 }
 
 TEST_F(ButtonWindowTest, ShowingAttachesTheSkinFromTheHostsPictureBox) {

@@ -16,9 +16,7 @@
 namespace hushwall {
 namespace {
 
-std::uint32_t Value(const void* handle) {
-  return static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(handle));
-}
+TrayHandle Value(const void* handle) { return reinterpret_cast<TrayHandle>(handle); }
 
 bool PumpUntil(const std::function<bool()>& done, int timeout_ms = 5000) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);

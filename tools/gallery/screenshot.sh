@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Captures the button gallery under a virtual X server into a PNG file.
-# Usage: tools/gallery/screenshot.sh [win32 build folder] [output.png]
+# Usage: tools/gallery/screenshot.sh [Windows build folder, build/win32 or build/win64]
+#        [output.png]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
-build=$(realpath "${1:-$root/build/win32}")
+build=$(realpath "${1:-$root/build/win64}")
 out=${2:-$root/docs/gallery.png}
-export WINEPREFIX=${WINEPREFIX:-$build/wineprefix} WINEDEBUG=-all
+if grep -q "mingw-i686" "$build/CMakeCache.txt"; then arch=win32; else arch=win64; fi
+. "$root/scripts/wine-env.sh" "$arch" "$build"
 "$root/scripts/wine-prefix.sh"
 bmp=$(mktemp --suffix=.bmp)
 trap 'rm -f "$bmp"' EXIT

@@ -12,14 +12,4 @@ void FillTrayTip(char (&field)[kTrayTipSize], std::string_view tip) {
   field[kept] = '\0';
 }
 
-void FillTrayIconData(TrayIconData& record, std::uint32_t owner, std::uint32_t icon, std::string_view tip) {
-  record.size = kTrayRecordSize;
-  record.owner = owner;
-  record.id = kTrayIconId;
-  record.flags = kTrayFlags;
-  record.callback_message = kTrayCallbackMessage;
-  record.icon = icon;
-  FillTrayTip(record.tip, tip);
-}
-
 }  // namespace hushwall

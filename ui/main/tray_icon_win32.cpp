@@ -6,8 +6,14 @@
 
 namespace hushwall {
 
-// The record goes to the shell as it is: it must be the first-version ANSI layout.
-static_assert(sizeof(void*) == 4, "the record holds 32-bit handles");
+// The record goes to the shell as it is: it must be the first-version ANSI layout of
+// this architecture.
+static_assert(sizeof(TrayHandle) == sizeof(HWND) && sizeof(TrayHandle) == sizeof(HICON));
+#ifdef _WIN64
+static_assert(sizeof(TrayIconData) == 104);
+#else
+static_assert(sizeof(TrayIconData) == 88);
+#endif
 static_assert(NOTIFYICONDATAA_V1_SIZE == sizeof(TrayIconData));
 static_assert(offsetof(NOTIFYICONDATAA, hWnd) == offsetof(TrayIconData, owner));
 static_assert(offsetof(NOTIFYICONDATAA, uID) == offsetof(TrayIconData, id));
@@ -21,9 +27,7 @@ static_assert(NIM_ADD == DWORD(TrayAction::kAdd) && NIM_MODIFY == DWORD(TrayActi
 static_assert(WM_MOUSEMOVE == kTrayCallbackMessage);
 
 namespace {
-std::uint32_t HandleValue(const void* handle) {
-  return std::uint32_t(reinterpret_cast<std::uintptr_t>(handle));
-}
+TrayHandle HandleValue(const void* handle) { return reinterpret_cast<TrayHandle>(handle); }
 }  // namespace
 
 bool TrayIcon::SetTrayIcon(TrayAction action, HWND owner, HICON icon, std::string_view tip) {

@@ -165,7 +165,7 @@ class FakeWindow : public ButtonWindow {
  public:
   FakeWindow(Journal& journal, double width, double height) : canvas(width, height), journal_(journal) {}
   ButtonCanvas& Canvas() override { return canvas; }
-  std::uint32_t WindowHandle() override { return 0x1234; }
+  std::uintptr_t WindowHandle() override { return 0x1234; }
   bool Enabled() override { return enabled; }
   void SetEnabled(bool value) override { enabled = value; }
   void SetCaption(const std::string& text) override { caption = text; }

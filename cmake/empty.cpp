@@ -1,1 +1,0 @@
-// Keeps the core library non-empty before any module has sources.
