@@ -37,4 +37,6 @@ void Win32Desktop::PostCloseRequest(WindowHandle window) {
   PostMessageA(ToHwnd(window), WM_CLOSE, 0, 0);
 }
 
+bool Win32Desktop::WindowExists(WindowHandle window) { return IsWindow(ToHwnd(window)) != FALSE; }
+
 }  // namespace hushwall

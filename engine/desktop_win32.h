@@ -16,6 +16,7 @@ class Win32Desktop : public WindowSystem {
   int CopyTitle(WindowHandle window, char* buffer, int limit) override;
   std::uint32_t StyleWord(WindowHandle window) override;
   void PostCloseRequest(WindowHandle window) override;
+  bool WindowExists(WindowHandle window) override;
 };
 
 }  // namespace hushwall

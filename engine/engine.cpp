@@ -104,24 +104,31 @@ std::string_view BlockingEngine::ReadTitle(WindowHandle window) {
 
 // The style rule runs once for every remove-list entry the title does not match, so
 // an empty remove list closes nothing and a window can be closed several times.
+// The style word is read at most once per window and pass: reading it per entry made
+// a tick cost grow with the list's length, and a window that closed itself during
+// the pass read as style 0, failing the rule for every entry left. A window that is
+// gone is not blocked again.
 void BlockingEngine::ApplyBlockRules(WindowHandle window, std::string_view title) {
   const EntryList& removes = state_.RemoveList();
   const int count = removes.Count();
+  std::optional<std::uint32_t> style;
   // Count() is asked again because a message box inside an alert lets the user
   // change the list while the pass runs.
   for (int index = 0; index < count && index < removes.Count(); ++index) {
     if (!IsOn(state_.Flags().StereotypeWindows)) continue;
-    if (removes.At(index) == title) {
+    const bool listed = removes.At(index) == title;
+    if (!listed && !FailsActiveStyleRule(window, style)) continue;
+    if (!desktop_.WindowExists(window)) return;
+    if (listed) {
       LoggedBlock(window, title);
-    } else if (FailsActiveStyleRule(window)) {
+    } else {
       SilentBlock(window);
     }
   }
 }
 
-// Only the first style rule that is on applies; the style word is read afresh, so
-// a window destroyed during the pass (style 0) fails it.
-bool BlockingEngine::FailsActiveStyleRule(WindowHandle window) {
+// Only the first style rule that is on applies.
+bool BlockingEngine::FailsActiveStyleRule(WindowHandle window, std::optional<std::uint32_t>& style) {
   const RuleFlags& flags = state_.Flags();
   std::uint32_t required = 0;
   if (IsOn(flags.NoMaxButton)) {
@@ -133,7 +140,8 @@ bool BlockingEngine::FailsActiveStyleRule(WindowHandle window) {
   } else {
     return false;
   }
-  return (desktop_.StyleWord(window) & required) == 0;
+  if (!style) style = desktop_.StyleWord(window);
+  return (*style & required) == 0;
 }
 
 void BlockingEngine::SilentBlock(WindowHandle window) {

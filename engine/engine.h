@@ -3,6 +3,7 @@
 // rules and the close action, the alert sound and closing all browser windows.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -56,7 +57,8 @@ class BlockingEngine {
  private:
   std::string_view ReadTitle(WindowHandle window);
   void ApplyBlockRules(WindowHandle window, std::string_view title);
-  bool FailsActiveStyleRule(WindowHandle window);
+  // `style` caches the window's style word for the pass: read when first needed.
+  bool FailsActiveStyleRule(WindowHandle window, std::optional<std::uint32_t>& style);
   void SilentBlock(WindowHandle window);
   void LoggedBlock(WindowHandle window, std::string_view title);
 

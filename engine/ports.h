@@ -22,6 +22,8 @@ class WindowSystem {
   virtual int CopyTitle(WindowHandle window, char* buffer, int limit) = 0;
   virtual std::uint32_t StyleWord(WindowHandle window) = 0;
   virtual void PostCloseRequest(WindowHandle window) = 0;
+  // False once the window has been destroyed.
+  virtual bool WindowExists(WindowHandle window) = 0;
 };
 
 class AlertSound {

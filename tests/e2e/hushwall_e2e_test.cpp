@@ -298,7 +298,7 @@ TEST_F(HushWallEndToEnd, BlocksListedAndBoxlessBrowserWindowsOfAnotherProcess) {
   const int boxless = closes()["Boxless - Opera"];
   for (const auto& [handle, title] : popups.titles_by_handle)
     if (title == "Notes - Editor")
-      PostMessageA(reinterpret_cast<HWND>(std::stoul(handle, nullptr, 16)), WM_CLOSE, 0, 0);
+      PostMessageA(reinterpret_cast<HWND>(std::stoull(handle, nullptr, 16)), WM_CLOSE, 0, 0);
   ASSERT_TRUE(WaitFor([&] { return closes()["Notes - Editor"] == 1; }, 5000));
   auto final_counts = closes();
   EXPECT_EQ(final_counts["Boxless - Opera"] % 3, 0) << final_counts["Boxless - Opera"];
@@ -357,6 +357,35 @@ TEST_F(HushWallEndToEnd, ASecondStartLeavesOneInstanceAndShowsItsWindow) {
   EXPECT_TRUE(hushwall.Running());
   EXPECT_EQ(MainWindowCount(), 1);
   EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main_window) != FALSE; }, 5000));
+}
+
+// A listed window that closes on its first request while the rule pass still has
+// 2,000 entries to go: one close request, one block, one log line.
+class HushWallLongList : public HushWallEndToEnd {
+ protected:
+  static void SetUpTestSuite() {
+    HushWallEndToEnd::SetUpTestSuite();
+    std::ofstream list(folder_ + "\\RemList.dat", std::ios::binary);
+    list << kListed << "\r\n";
+    for (int index = 0; index < 2000; ++index) list << "Filler title " << index << "\r\n";
+  }
+};
+
+TEST_F(HushWallLongList, AWindowThatClosesDuringThePassIsCountedOnce) {
+  HWND main_window = MainWindowOf(HushWall().Id());
+  ASSERT_NE(main_window, nullptr);
+  Popups popups = StartPopups(std::string("--window \"") + kListed + "\"");
+  ASSERT_EQ(popups.titles_by_handle.size(), 1u);
+  ASSERT_TRUE(popups.process->WaitForExit(10000)) << "popup-sim ends when its window is gone";
+
+  EXPECT_EQ(CloseCounts(popups.record_file, popups.titles_by_handle)[kListed], 1);
+  // The answer comes once the tick that closed the window has finished its pass.
+  DWORD_PTR ignored = 0;
+  ASSERT_TRUE(SendMessageTimeoutA(main_window, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &ignored));
+  char count[16] = {};
+  GetWindowTextA(ChildWithId(main_window, hushwall::kIdBlockedCount), count, sizeof(count));
+  EXPECT_STREQ(count, "1");
+  EXPECT_EQ(ListBoxTexts(ChildWithId(main_window, hushwall::kIdBlocked)).size(), 1u);
 }
 
 }  // namespace

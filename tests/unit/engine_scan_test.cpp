@@ -124,6 +124,7 @@ TEST_P(Rules, CloseCountAndLogFollowTheRulePass) {
     EXPECT_EQ(line.substr(line.size() - std::string(c.title).size()), c.title);
   }
   EXPECT_EQ(rig.Seen(), Strings{c.title});  // recorded whatever the rules did
+  EXPECT_LE(rig.desktop.style_reads, 1) << "the style word is read once per window and tick";
 }
 
 constexpr RuleFlags kStart{1, 1, 0, 0};
@@ -158,18 +159,37 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<RuleCase>& info) { return info.param.name; });
 // clang-format on
 
-TEST(RulePass, ReadTheStyleAfreshForEachEntry) {
-  sim::Rig rig;
-  for (const char* entry : {"a", "b", "c", "d"}) rig.state.RemoveList().Append(entry);
-  const WindowHandle window = rig.desktop.Add("Closing - Opera");
-  // The window dies while the pass runs: from then on it has no boxes.
-  rig.desktop.before_style_read = [&](sim::Window& w) {
-    if (rig.desktop.style_reads == 3) w.alive = false;
+// A browser window that is destroyed on its first close request, wherever it is
+// listed and whatever its style: it is closed, counted and alerted exactly once, as
+// for one block, however many entries the pass has left.
+TEST(RulePass, AWindowDestroyedByItsCloseRequestIsBlockedOnce) {
+  struct Case {
+    const char* name;
+    int listed_at;  // -1: not listed
+    std::uint32_t style;
+    int log_lines;
   };
-  rig.engine.Tick();
-  EXPECT_EQ(rig.desktop.style_reads, 4);
-  EXPECT_EQ(rig.desktop.CloseRequestsTo(window), 2);
-  EXPECT_EQ(rig.state.BlockedCount(), 2);
+  const Case cases[] = {{"listed first, every box", 0, kAll, 1},
+                        {"listed first, no maximize box", 0, kNoMax, 1},
+                        {"listed last, no maximize box", 1999, kNoMax, 0},
+                        {"not listed, no maximize box", -1, kNoMax, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    sim::Rig rig;
+    const char* const title = "Ad - Internet Explorer";
+    for (int index = 0; index < 2000; ++index)
+      rig.state.RemoveList().Append(index == c.listed_at ? title : "Filler " + std::to_string(index));
+    const WindowHandle window = rig.desktop.Add(title, c.style);
+    rig.desktop.on_close_request = [](sim::Window& w) { w.alive = false; };
+
+    rig.engine.Tick();
+
+    EXPECT_EQ(rig.desktop.CloseRequestsTo(window), 1);
+    EXPECT_EQ(rig.state.BlockedCount(), 1);
+    EXPECT_EQ(rig.sound.Count("play 5"), 1);
+    EXPECT_EQ(rig.state.BlockedLog().Count(), c.log_lines);
+    EXPECT_LE(rig.desktop.style_reads, 1);
+  }
 }
 
 TEST(RulePass, AWindowThatStaysIsBlockedAgainAtEveryTick) {

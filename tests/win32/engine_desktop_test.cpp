@@ -76,7 +76,7 @@ class PopupSim {
     std::string handle, title;
     while (lines >> handle && std::getline(lines >> std::ws, title)) {
       if (!title.empty() && title.back() == '\r') title.pop_back();
-      windows_[title] = reinterpret_cast<HWND>(std::stoul(handle, nullptr, 16));
+      windows_[title] = reinterpret_cast<HWND>(std::stoull(handle, nullptr, 16));
     }
   }
 

@@ -60,6 +60,7 @@ class CountingDesktop : public WindowSystem {
   }
   std::uint32_t StyleWord(WindowHandle window) override { return real_.StyleWord(window); }
   void PostCloseRequest(WindowHandle window) override { real_.PostCloseRequest(window); }
+  bool WindowExists(WindowHandle window) override { return real_.WindowExists(window); }
   int passes = 0;
 
  private:

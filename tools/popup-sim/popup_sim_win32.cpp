@@ -74,9 +74,9 @@ class Recorder {
 };
 
 std::string HandleText(HWND window) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%lx",
-                static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(window)));
+  char text[24];
+  std::snprintf(text, sizeof text, "%llx",
+                static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)));
   return text;
 }
 

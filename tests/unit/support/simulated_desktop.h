@@ -66,13 +66,18 @@ class Desktop : public WindowSystem {
     if (before_style_read) before_style_read(window);
     return window.alive ? window.style : 0;
   }
-  void PostCloseRequest(WindowHandle handle) override { posted.push_back(handle); }
+  void PostCloseRequest(WindowHandle handle) override {
+    posted.push_back(handle);
+    if (on_close_request) on_close_request(Get(handle));
+  }
+  bool WindowExists(WindowHandle handle) override { return Get(handle).alive; }
 
   std::vector<WindowHandle> posted;  // close requests, in order
   int style_reads = 0;
   // Hooks that change a window while the engine looks at it.
   std::function<void(Window&)> after_title_length;
   std::function<void(Window&)> before_style_read;
+  std::function<void(Window&)> on_close_request;
 
  private:
   static constexpr WindowHandle kFirstHandle = 0x1000;
