@@ -2,7 +2,7 @@
 
 #include <mmsystem.h>
 
-#include "engine/application_title.h"
+#include "platform/program_names.h"
 
 namespace hushwall {
 

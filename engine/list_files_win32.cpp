@@ -1,6 +1,7 @@
 #include "engine/list_files_win32.h"
 
-#include "engine/application_title.h"
+#include "engine/program_directory_win32.h"
+#include "platform/program_names.h"
 
 namespace hushwall {
 namespace {
@@ -101,6 +102,16 @@ bool SaveBlockedLogOrWarn(HWND owner, const BlockingState& state,
 bool SaveListFileOrWarn(HWND owner, const EntryList& list, const std::string& path) {
   Win32AtomicFileWriter writer;
   return Warned(owner, SaveListFile(list, path, writer));
+}
+
+void ProgramListFiles::Load(BlockingState& state) { LoadListFiles(state, ProgramDirectory()); }
+
+bool ProgramListFiles::SaveRemoveList(HWND owner, const BlockingState& state) {
+  return SaveRemoveListOrWarn(owner, state, ProgramDirectory());
+}
+
+bool ProgramListFiles::SaveBlockedLog(HWND owner, const BlockingState& state) {
+  return SaveBlockedLogOrWarn(owner, state, ProgramDirectory());
 }
 
 }  // namespace hushwall

@@ -21,6 +21,23 @@ bool SaveBlockedLogOrWarn(HWND owner, const BlockingState& state,
                           const std::string& program_directory);
 bool SaveListFileOrWarn(HWND owner, const EntryList& list, const std::string& path);
 
+// The program's two list files, beside the program, as the windows use them.
+class ListFiles {
+ public:
+  virtual ~ListFiles() = default;
+  virtual void Load(BlockingState& state) = 0;
+  // Each returns whether the file was saved; on failure the user has been told.
+  virtual bool SaveRemoveList(HWND owner, const BlockingState& state) = 0;
+  virtual bool SaveBlockedLog(HWND owner, const BlockingState& state) = 0;
+};
+
+class ProgramListFiles : public ListFiles {
+ public:
+  void Load(BlockingState& state) override;
+  bool SaveRemoveList(HWND owner, const BlockingState& state) override;
+  bool SaveBlockedLog(HWND owner, const BlockingState& state) override;
+};
+
 // The system's text for an error code, without the trailing line break.
 std::string SystemErrorText(DWORD error);
 

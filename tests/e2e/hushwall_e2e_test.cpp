@@ -360,7 +360,8 @@ TEST_F(HushWallEndToEnd, ASecondStartLeavesOneInstanceAndShowsItsWindow) {
 }
 
 // A listed window that closes on its first request while the rule pass still has
-// 2,000 entries to go: one close request, one block, one log line.
+// 2,000 entries to go. Each tick that still found it counts one logged block; none
+// of the entries after its title may count a silent one.
 class HushWallLongList : public HushWallEndToEnd {
  protected:
   static void SetUpTestSuite() {
@@ -371,21 +372,23 @@ class HushWallLongList : public HushWallEndToEnd {
   }
 };
 
-TEST_F(HushWallLongList, AWindowThatClosesDuringThePassIsCountedOnce) {
+TEST_F(HushWallLongList, AWindowThatClosesDuringThePassCountsNoSilentBlock) {
   HWND main_window = MainWindowOf(HushWall().Id());
   ASSERT_NE(main_window, nullptr);
   Popups popups = StartPopups(std::string("--window \"") + kListed + "\"");
   ASSERT_EQ(popups.titles_by_handle.size(), 1u);
   ASSERT_TRUE(popups.process->WaitForExit(10000)) << "popup-sim ends when its window is gone";
 
-  EXPECT_EQ(CloseCounts(popups.record_file, popups.titles_by_handle)[kListed], 1);
+  EXPECT_EQ(CloseCounts(popups.record_file, popups.titles_by_handle)[kListed], 1)
+      << "it is gone after the first";
   // The answer comes once the tick that closed the window has finished its pass.
   DWORD_PTR ignored = 0;
   ASSERT_TRUE(SendMessageTimeoutA(main_window, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &ignored));
   char count[16] = {};
   GetWindowTextA(ChildWithId(main_window, hushwall::kIdBlockedCount), count, sizeof(count));
-  EXPECT_STREQ(count, "1");
-  EXPECT_EQ(ListBoxTexts(ChildWithId(main_window, hushwall::kIdBlocked)).size(), 1u);
+  const std::size_t logged = ListBoxTexts(ChildWithId(main_window, hushwall::kIdBlocked)).size();
+  EXPECT_GE(logged, 1u);
+  EXPECT_EQ(std::stoul(count), logged) << "every block of this window is a logged one";
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/alert_sound_win32.h"
-#include "engine/application_title.h"
+#include "platform/program_names.h"
 #include "engine/desktop_win32.h"
 #include "engine/engine.h"
 #include "engine/list_files_win32.h"

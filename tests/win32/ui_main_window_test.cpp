@@ -12,6 +12,7 @@
 #include "ui/main/main_window_layout.h"
 #include "ui/main/main_window_win32.h"
 #include "ui/main/message_loop_win32.h"
+#include "ui/main/program_ports_win32.h"
 
 namespace hushwall {
 namespace {
@@ -67,44 +68,75 @@ class CountingDesktop : public WindowSystem {
   WindowSystem& real_;
 };
 
-class FakeServices : public MainWindowServices {
+// Every port of the main window in one recording fake, but the desktop (the real
+// one narrowed to this process) and the clock.
+class FakePorts : public TrayIconPort,
+                  public SettingsStore,
+                  public AlertSound,
+                  public ListFiles,
+                  public MessageBoxes,
+                  public ProcessControl {
  public:
-  FakeServices() : desktop(MainWindowServices::Desktop()) {}
+  ProgramPorts Ports() { return {*this, *this, *this, *this, *this, desktop, *this, clock}; }
 
-  void SetTrayIcon(TrayAction action, HWND owner, HICON icon, std::string_view tip) override {
+  bool SetTrayIcon(TrayAction action, HWND owner, HICON icon, std::string_view tip) override {
     FillTrayIconData(record, Value(owner), Value(icon), tip);
     if (action == TrayAction::kAdd) Step("tray add");
     if (action == TrayAction::kDelete) Step("tray delete");
     tray_calls.push_back({action, record});
+    return true;
   }
-  void ChangeTrayIcon(HICON icon) override {
+  bool ChangeIcon(HICON icon) override {
     record.icon = Value(icon);
     tray_calls.push_back({TrayAction::kModify, record});
+    return true;
   }
-  void StoreTrayIcon(HICON icon) override { record.icon = Value(icon); }
-  const TrayIconData& TrayRecord() const override { return record; }
+  void StoreIcon(HICON icon) override { record.icon = Value(icon); }
+  bool Send(TrayAction action) override {
+    tray_calls.push_back({action, record});
+    return true;
+  }
+  const TrayIconData& Data() const override { return record; }
+
   std::string ReadSetting(const std::string& application, const std::string& section,
                           const std::string& key) override {
     Step("read " + application + "/" + section + "/" + key);
     if (on_read_setting) on_read_setting();
     return sound_setting;
   }
+  bool WriteSetting(const std::string&, const std::string&, const std::string&,
+                    const std::string&) override {
+    return false;
+  }
+  bool DeleteSettingsSection(const std::string&, const std::string&) override { return false; }
+
+  bool LoadResource(const char*, const char*, std::vector<std::uint8_t>& bytes) override {
+    bytes.assign(64, 0);
+    return true;
+  }
+  void PlayMemory(const std::uint8_t*, unsigned) override { ++sounds_played; }
+  void StopPlaying() override { Step("stop sound"); }
+  void ReportCannotPlay() override {}
+
+  void Load(BlockingState& state) override {
+    Step("load lists");
+    for (const std::string& title : remove_list) state.RemoveList().Append(title);
+  }
+  bool SaveRemoveList(HWND, const BlockingState&) override { return true; }
+  bool SaveBlockedLog(HWND, const BlockingState&) override { return true; }
+
+  int Show(HWND, const std::string& text, const std::string& title, UINT type) override {
+    boxes.push_back({text, title, type});
+    Step("box " + title);
+    return box_answer;
+  }
+
   std::string CommandArguments() override {
     Step("command line");
     if (on_command_line) on_command_line();
     return arguments;
   }
-  void LoadListFiles(BlockingState& state) override {
-    Step("load lists");
-    for (const std::string& title : remove_list) state.RemoveList().Append(title);
-  }
-  bool ConfirmExit(HWND) override {
-    Step("confirm exit");
-    return exit_answer;
-  }
   void EndProcess() override { Step("end process"); }
-  void ShowMessage(HWND, const std::string& text) override { messages.push_back(text); }
-  WindowSystem& Desktop() override { return desktop; }
 
   void Step(const std::string& step) { steps.push_back(step); }
   int CountOf(TrayAction action) const {
@@ -117,17 +149,25 @@ class FakeServices : public MainWindowServices {
     TrayAction action;
     TrayIconData record;
   };
+  struct Box {
+    std::string text;
+    std::string title;
+    UINT type;
+  };
   TrayIconData record{};
-  CountingDesktop desktop;
+  Win32Desktop real_desktop;
+  CountingDesktop desktop{real_desktop};
+  Win32LogClock clock;
+  int sounds_played = 0;
   std::vector<std::string> steps;
   std::vector<TrayCall> tray_calls;
+  std::vector<Box> boxes;
   std::function<void()> on_read_setting;
   std::function<void()> on_command_line;
   std::string sound_setting;
   std::string arguments;
   std::vector<std::string> remove_list;
-  std::vector<std::string> messages;
-  bool exit_answer = false;
+  int box_answer = IDNO;
 };
 
 // A top-level window of this process with a browser title; it records WM_CLOSE and
@@ -183,8 +223,8 @@ class MainWindowTest : public ::testing::Test {
     return texts;
   }
 
-  FakeServices services;
-  frmMain window{services};
+  FakePorts services;
+  frmMain window{services.Ports()};
 };
 
 TEST_F(MainWindowTest, LoadStepRunsInOrderAndLeavesTheWindowHiddenAndCentred) {
@@ -235,21 +275,30 @@ TEST_F(MainWindowTest, LoadStepRunsInOrderAndLeavesTheWindowHiddenAndCentred) {
   EXPECT_EQ(SendMessageA(window.ControlHandle("lstRemoves"), LB_GETCOUNT, 0, 0), 1);
 }
 
-TEST(MainWindowStart, HideSwitchAndStoredSoundChangeNothingVisible) {
+// The window is hidden and the sound option on at every real start, so the switch
+// and the stored value change nothing there; shown beforehand and with the option
+// off, their effects can be seen.
+TEST(MainWindowStart, HideSwitchHidesAndOnlyAMissingSoundValueSwitchesTheSoundOn) {
   struct Case {
     const char* arguments;
     const char* sound;
-  } cases[] = {{"/h", "0"}, {"", ""}, {"/H", "1"}, {"/H /X", "0"}};
+    bool hidden;
+    bool sound_on;
+  } cases[] = {{"/h", "0", true, false},   {"", "", false, true},     {"/H", "1", true, false},
+               {"/H /X", "", false, true}, {" /H", "0", false, false}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.arguments);
-    FakeServices services;
+    SCOPED_TRACE(std::string("arguments [") + c.arguments + "], sound [" + c.sound + "]");
+    FakePorts services;
     services.arguments = c.arguments;
     services.sound_setting = c.sound;
-    frmMain window(services);
+    frmMain window(services.Ports());
+    window.State().SetPlaySound(false);
+    services.on_command_line = [&] { ShowWindow(window.Handle(), SW_SHOWNA); };
     window.Load();
-    EXPECT_FALSE(IsWindowVisible(window.Handle()));
-    EXPECT_TRUE(window.State().PlaySound());
-    EXPECT_EQ(SendMessageA(window.ControlHandle("chkPopsound"), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(IsWindowVisible(window.Handle()) == FALSE, c.hidden);
+    EXPECT_EQ(window.State().PlaySound(), c.sound_on);
+    EXPECT_EQ(SendMessageA(window.ControlHandle("chkPopsound"), BM_GETCHECK, 0, 0),
+              c.sound_on ? BST_CHECKED : BST_UNCHECKED);
   }
 }
 
@@ -335,10 +384,16 @@ TEST_F(MainWindowTest, TheDiagnosticButtonBelowTheVisibleAreaTellsTheStereotypeF
     window.State().Flags().StereotypeWindows = value;
     SendMessageA(button, BM_CLICK, 0, 0);
   }
-  EXPECT_EQ(services.messages, (std::vector<std::string>{"1", "0", "2", "-1"}));
+  std::vector<std::string> texts;
+  for (const FakePorts::Box& box : services.boxes) {
+    EXPECT_EQ(box.title, "Vantel HushWall");
+    EXPECT_EQ(box.type, UINT(MB_OK));
+    texts.push_back(box.text);
+  }
+  EXPECT_EQ(texts, (std::vector<std::string>{"1", "0", "2", "-1"}));
 }
 
-TEST_F(MainWindowTest, CloseBoxHidesAndOtherCloseRequestsRemoveOnlyTheIcon) {
+TEST_F(MainWindowTest, CloseBoxHidesAndOtherCloseRequestsAreRefusedWithTheIconKept) {
   services.remove_list = {"Close box test - Opera"};
   Load();
   window.ShowMainWindow();
@@ -350,10 +405,13 @@ TEST_F(MainWindowTest, CloseBoxHidesAndOtherCloseRequestsRemoveOnlyTheIcon) {
   EXPECT_EQ(services.CountOf(TrayAction::kDelete), 0);
   EXPECT_TRUE(window.TrayIconShown());
 
-  PostMessageA(window.Handle(), WM_CLOSE, 0, 0);
-  ASSERT_TRUE(PumpUntil([&] { return services.CountOf(TrayAction::kDelete) == 1; }));
+  // An end-task request, say: nothing changes, so the user can still reach it.
+  services.steps.clear();
+  EXPECT_EQ(SendMessageA(window.Handle(), WM_CLOSE, 0, 0), 0);
   EXPECT_TRUE(IsWindow(window.Handle()));
-  EXPECT_FALSE(window.TrayIconShown());
+  EXPECT_EQ(services.CountOf(TrayAction::kDelete), 0);
+  EXPECT_TRUE(window.TrayIconShown());
+  EXPECT_TRUE(services.steps.empty());
 
   // Blocking goes on.
   TestWindow popup("Close box test - Opera", WS_OVERLAPPEDWINDOW);
@@ -364,8 +422,9 @@ TEST_F(MainWindowTest, SessionEndIsNeverRefusedAndRemovesTheIcon) {
   Load();
   EXPECT_EQ(SendMessageA(window.Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
   EXPECT_EQ(services.CountOf(TrayAction::kDelete), 0);
+  services.steps.clear();
   SendMessageA(window.Handle(), WM_ENDSESSION, TRUE, 0);
-  EXPECT_EQ(services.CountOf(TrayAction::kDelete), 1);
+  EXPECT_EQ(services.steps, (std::vector<std::string>{"tray delete", "stop sound"}));
   EXPECT_TRUE(IsWindow(window.Handle()));
 }
 
@@ -400,6 +459,7 @@ TEST_F(MainWindowTest, MenusHoldTheirEntriesAndDisableSwapsTheTrayEntries) {
 
 bool menu_seen;
 HWND foreground_while_open;
+RECT menu_rect;
 
 // Runs inside the menu's own loop: notes what holds while it is open, then closes it.
 void CALLBACK WhileMenuIsOpen(HWND, UINT, UINT_PTR, DWORD) {
@@ -407,6 +467,7 @@ void CALLBACK WhileMenuIsOpen(HWND, UINT, UINT_PTR, DWORD) {
   if (!menu || !IsWindowVisible(menu)) return;
   menu_seen = true;
   foreground_while_open = GetForegroundWindow();
+  GetWindowRect(menu, &menu_rect);
   EndMenu();
 }
 
@@ -420,6 +481,10 @@ TEST_F(MainWindowTest, TrayMouseMessagesOpenTheMenuOrShowTheWindow) {
   EXPECT_TRUE(IsWindowVisible(window.Handle()));
   ShowWindow(window.Handle(), SW_HIDE);
 
+  // The menu opens right-aligned at the pointer, its top at the pointer.
+  SetCursorPos(600, 300);
+  POINT cursor;
+  GetCursorPos(&cursor);
   for (LPARAM opening : {LPARAM{0x0201}, LPARAM{0x0205}}) {
     SCOPED_TRACE(opening);
     menu_seen = false;
@@ -429,6 +494,8 @@ TEST_F(MainWindowTest, TrayMouseMessagesOpenTheMenuOrShowTheWindow) {
     KillTimer(nullptr, timer);
     EXPECT_TRUE(menu_seen);
     EXPECT_EQ(foreground_while_open, window.Handle());
+    EXPECT_EQ(menu_rect.right, cursor.x);
+    EXPECT_EQ(menu_rect.top, cursor.y);
     MSG posted;
     EXPECT_TRUE(PeekMessageA(&posted, window.Handle(), WM_NULL, WM_NULL, PM_REMOVE))
         << "a WM_NULL follows the closed menu";
@@ -440,14 +507,17 @@ TEST_F(MainWindowTest, ExitAsksAndOnYesRemovesTheIconAndEnds) {
   Load();
   services.steps.clear();
   window.RunMenuCommand(MenuCommand::UnloadExit);
-  EXPECT_EQ(services.steps, (std::vector<std::string>{"confirm exit"}));
+  EXPECT_EQ(services.steps, (std::vector<std::string>{"box Close HushWall"}));
+  ASSERT_EQ(services.boxes.size(), 1u);
+  EXPECT_EQ(services.boxes[0].text, "Are you sure you want to close HushWall ?");
+  EXPECT_EQ(services.boxes[0].type, UINT(MB_YESNO)) << "Yes and No, no icon";
   EXPECT_TRUE(window.TrayIconShown());
 
   services.steps.clear();
-  services.exit_answer = true;
+  services.box_answer = IDYES;
   window.RunMenuCommand(MenuCommand::UnloadExit);
-  EXPECT_EQ(services.steps, (std::vector<std::string>{"confirm exit", "tray delete", "tray delete",
-                                                      "end process"}));
+  EXPECT_EQ(services.steps, (std::vector<std::string>{"box Close HushWall", "tray delete", "tray delete",
+                                                      "stop sound", "end process"}));
 }
 
 TEST_F(MainWindowTest, LoggedBlockAnimatesTheIconThroughEightFramesBackToGreen) {
@@ -457,10 +527,10 @@ TEST_F(MainWindowTest, LoggedBlockAnimatesTheIconThroughEightFramesBackToGreen) 
   ASSERT_TRUE(PumpUntil([&] { return popup.Closed(); }));
   ASSERT_TRUE(PumpUntil([&] { return window.AnimationRunning() == false &&
                                      services.CountOf(TrayAction::kModify) >= 8; }));
-  std::vector<std::uint32_t> shown;
+  std::vector<TrayHandle> shown;
   for (const auto& call : services.tray_calls)
     if (call.action == TrayAction::kModify) shown.push_back(call.record.icon);
-  std::vector<std::uint32_t> frames;
+  std::vector<TrayHandle> frames;
   for (HICON frame : window.Pictures().imgMoon)
     frames.push_back(Value(frame));
   EXPECT_EQ(shown, frames);
@@ -471,6 +541,33 @@ TEST_F(MainWindowTest, LoggedBlockAnimatesTheIconThroughEightFramesBackToGreen) 
   GetWindowTextA(window.ControlHandle("lblBlocked"), count, sizeof(count));
   EXPECT_STREQ(count, "1");
   EXPECT_EQ(SendMessageA(window.ControlHandle("lstBlocked"), LB_GETCOUNT, 0, 0), 1);
+}
+
+int own_ticks_for_animation;
+void CALLBACK CountAnimationPeriod(HWND, UINT, UINT_PTR, DWORD) { ++own_ticks_for_animation; }
+
+TEST_F(MainWindowTest, DisableDuringTheAnimationStopsItOnTheRedPicture) {
+  services.remove_list = {"Animated ad - Opera"};
+  Load();
+  TestWindow popup("Animated ad - Opera", WS_OVERLAPPEDWINDOW);
+  ASSERT_TRUE(PumpUntil([&] { return services.CountOf(TrayAction::kModify) >= 2; }));
+  ASSERT_TRUE(window.AnimationRunning());
+  window.RunMenuCommand(MenuCommand::DisablePopup);
+  const std::size_t calls = services.tray_calls.size();
+  const TrayHandle red = Value(window.Pictures().red_img);
+  EXPECT_FALSE(window.AnimationRunning());
+
+  // What would have been the rest of the animation passes with no frame shown.
+  own_ticks_for_animation = 0;
+  UINT_PTR counter = SetTimer(nullptr, 0, frmMain::kAnimatePeriodMs, CountAnimationPeriod);
+  ASSERT_TRUE(PumpUntil([&] { return own_ticks_for_animation >= 10; }));
+  KillTimer(nullptr, counter);
+  EXPECT_EQ(services.tray_calls.size(), calls);
+  EXPECT_EQ(services.tray_calls.back().record.icon, red);
+  EXPECT_EQ(window.TrayRecord().icon, red) << "a shell restart would add the red picture";
+
+  window.RunMenuCommand(MenuCommand::EnablePopup);
+  EXPECT_EQ(window.TrayRecord().icon, Value(window.Pictures().green_img));
 }
 
 int own_ticks;

@@ -3,10 +3,10 @@
 #include <span>
 
 #include "platform/form.h"
+#include "platform/program_names.h"
 
 namespace hushwall {
 
-inline constexpr char kMainCaption[] = "Vantel HushWall Free";
 inline constexpr int kMainClientWidthTwips = 6690;
 inline constexpr int kMainClientHeightTwips = 4110;
 

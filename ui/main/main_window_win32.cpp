@@ -1,6 +1,8 @@
 #include "ui/main/main_window_win32.h"
 
+#include "platform/program_names.h"
 #include "resources/resource_ids.h"
+#include "settings/program_settings.h"
 #include "ui/main/command_line.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/main/message_loop_win32.h"
@@ -12,7 +14,6 @@ namespace {
 constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT;
 constexpr char kTrayOwnerProperty[] = "HushWall.frmMain";
-constexpr char kTip[] = "HushWall";
 
 HICON LoadPicture(int id) {
   return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON,
@@ -42,9 +43,8 @@ TrayPictures::~TrayPictures() {
     if (frame) DestroyIcon(frame);
 }
 
-frmMain::frmMain(MainWindowServices& services)
-    : services_(services),
-      engine_(state_, services.Desktop(), services.Sound(), services.Clock(), *this) {}
+frmMain::frmMain(ProgramPorts ports)
+    : ports_(ports), engine_(state_, ports.desktop, ports.sound, ports.clock, *this) {}
 
 frmMain::~frmMain() {
   if (!Handle()) return;
@@ -109,12 +109,11 @@ void frmMain::CreateControls() {
 void frmMain::LoadStep() {
   CentreOnScreen();
   AddTrayIcon();
-  if (services_.ReadSetting("Vantel HushWall", "Settings", "Sound").empty())
-    state_.SetPlaySound(true);
+  if (StoredSoundIsMissing(ports_.settings)) state_.SetPlaySound(true);
   state_.Flags().StereotypeWindows = 1;
   state_.Flags().NoMaxButton = 1;
-  if (AsksToStayHidden(services_.CommandArguments())) ShowWindow(Handle(), SW_HIDE);
-  services_.LoadListFiles(state_);
+  if (AsksToStayHidden(ports_.process.CommandArguments())) ShowWindow(Handle(), SW_HIDE);
+  ports_.lists.Load(state_);
   SyncViews();
 }
 
@@ -129,17 +128,17 @@ void frmMain::CentreOnScreen() {
 }
 
 void frmMain::AddTrayIcon() {
-  services_.SetTrayIcon(TrayAction::kAdd, TrayOwner(), pictures_.green_img, kTip);
+  ports_.tray.SetTrayIcon(TrayAction::kAdd, TrayOwner(), pictures_.green_img, kTrayTip);
   tray_icon_shown_ = true;
 }
 
 void frmMain::RemoveTrayIcon() {
-  services_.SetTrayIcon(TrayAction::kDelete, TrayOwner(), pictures_.green_img, kTip);
+  ports_.tray.SetTrayIcon(TrayAction::kDelete, TrayOwner(), pictures_.green_img, kTrayTip);
   tray_icon_shown_ = false;
 }
 
 HICON frmMain::CurrentTrayPicture() const {
-  return reinterpret_cast<HICON>(static_cast<UINT_PTR>(services_.TrayRecord().icon));
+  return reinterpret_cast<HICON>(static_cast<UINT_PTR>(ports_.tray.Data().icon));
 }
 
 void frmMain::SyncViews() {
@@ -176,8 +175,9 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       break;
     case WM_CLOSE:
-      // Any other close request: the window stays, blocking goes on.
-      UnloadStep();
+      // Any other close request (an end-task request, say) is refused and changes
+      // nothing: removing the icon here would leave the program blocking with no
+      // way for the user to reach it.
       return 0;
     case WM_QUERYENDSESSION:
       return TRUE;
@@ -188,7 +188,7 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if (message == taskbar_created_ && taskbar_created_ != 0) {
         // A restarted shell has forgotten the icon; it comes back as it was.
         if (tray_icon_shown_)
-          services_.SetTrayIcon(TrayAction::kAdd, TrayOwner(), CurrentTrayPicture(), kTip);
+          ports_.tray.SetTrayIcon(TrayAction::kAdd, TrayOwner(), CurrentTrayPicture(), kTrayTip);
         return 0;
       }
       if (message == ShowInstanceMessage()) {
@@ -292,21 +292,24 @@ void frmMain::HideMainWindow() { ShowWindow(Handle(), SW_HIDE); }
 
 void frmMain::Disable() {
   KillTimer(Handle(), kWindowCheckTimer);
-  services_.ChangeTrayIcon(pictures_.red_img);
+  // A running animation would end on the green picture while blocking is off.
+  KillTimer(Handle(), kAnimateTimer);
+  animation_.Stop();
+  ports_.tray.ChangeIcon(pictures_.red_img);
   blocking_.Disable();
 }
 
 void frmMain::Enable() {
   SetTimer(Handle(), kWindowCheckTimer, kScanPeriodMs, nullptr);
-  services_.ChangeTrayIcon(pictures_.green_img);
+  ports_.tray.ChangeIcon(pictures_.green_img);
   blocking_.Enable();
 }
 
 void frmMain::Exit() {
-  if (!services_.ConfirmExit(Handle())) return;
+  if (ports_.boxes.Show(Handle(), kExitQuestion, kExitTitle, MB_YESNO) != IDYES) return;
   RemoveTrayIcon();
   UnloadStep();
-  services_.EndProcess();
+  ports_.process.EndProcess();
 }
 
 void frmMain::UnloadStep() {
@@ -325,10 +328,10 @@ void frmMain::OnLoggedBlock() {
 
 void frmMain::tmrAnimate_Timer() {
   StatusAnimation::Step step = animation_.Tick();
-  services_.ChangeTrayIcon(pictures_.imgMoon[step.frame_shown]);
+  ports_.tray.ChangeIcon(pictures_.imgMoon[step.frame_shown]);
   if (step.finished) {
     KillTimer(Handle(), kAnimateTimer);
-    services_.StoreTrayIcon(pictures_.green_img);
+    ports_.tray.StoreIcon(pictures_.green_img);
   }
 }
 
@@ -341,7 +344,8 @@ void frmMain::OnControlCommand(int id, int code) {
 }
 
 void frmMain::Command1_Click() {
-  services_.ShowMessage(Handle(), std::to_string(state_.Flags().StereotypeWindows));
+  ports_.boxes.Show(Handle(), std::to_string(state_.Flags().StereotypeWindows), kApplicationTitle,
+                    MB_OK);
 }
 
 void frmMain::OnListSelection(int id) {

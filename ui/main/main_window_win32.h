@@ -13,7 +13,7 @@
 #include "platform/window_win32.h"
 #include "ui/main/list_box_win32.h"
 #include "ui/main/list_sync.h"
-#include "ui/main/main_services_win32.h"
+#include "ui/main/program_ports_win32.h"
 #include "ui/main/status_animation.h"
 #include "ui/main/tray_icon.h"
 #include "ui/main/tray_menu.h"
@@ -41,7 +41,7 @@ class frmMain : public Window, private BlockListener {
   static constexpr UINT_PTR kAnimateTimer = 2;      // tmrAnimate
   static constexpr UINT kShowTrayMenuFlags = 10;    // right-aligned, either button
 
-  explicit frmMain(MainWindowServices& services);
+  explicit frmMain(ProgramPorts ports);
   ~frmMain() override;
 
   // Creates the window without showing it, runs the load step and starts the scan.
@@ -66,7 +66,7 @@ class frmMain : public Window, private BlockListener {
   HWND TrayOwner() const { return ControlHandle("chkSystrayMsg"); }
   const Menu& TrayMenu() const { return tray_menu_; }
   const TrayPictures& Pictures() const { return pictures_; }
-  const TrayIconData& TrayRecord() const { return services_.TrayRecord(); }
+  const TrayIconData& TrayRecord() const { return ports_.tray.Data(); }
   bool ScanRunning() const { return blocking_.Enabled(); }
   bool AnimationRunning() const { return animation_.Running(); }
   bool TrayIconShown() const { return tray_icon_shown_; }
@@ -97,7 +97,7 @@ class frmMain : public Window, private BlockListener {
   static LRESULT CALLBACK TrayOwnerProcedure(HWND window, UINT message, WPARAM wparam,
                                              LPARAM lparam);
 
-  MainWindowServices& services_;
+  ProgramPorts ports_;
   BlockingState state_;
   BlockingEngine engine_;
   Form form_;

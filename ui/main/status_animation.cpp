@@ -22,4 +22,9 @@ StatusAnimation::Step StatusAnimation::Tick() {
   return step;
 }
 
+void StatusAnimation::Stop() {
+  running_ = false;
+  anim_frame_ = 0;
+}
+
 }  // namespace hushwall

@@ -16,6 +16,8 @@ class StatusAnimation {
   // animation leaves it going from its current frame.
   bool Start();
   Step Tick();
+  // Ends a running animation; the next one starts from the first frame.
+  void Stop();
 
   bool Running() const { return running_; }
   float AnimFrame() const { return anim_frame_; }

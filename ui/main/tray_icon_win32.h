@@ -10,21 +10,29 @@
 
 namespace hushwall {
 
-class TrayIcon {
+class TrayIconPort {
  public:
+  virtual ~TrayIconPort() = default;
   // Fills every field of the record (id 1, flags 7, callback 0x0200, the tip cut to
   // 63 characters) and sends it with the action: add, modify or delete. Returns what
   // the shell answered; the program itself has no use for it.
-  bool SetTrayIcon(TrayAction action, HWND owner, HICON icon, std::string_view tip);
-
+  virtual bool SetTrayIcon(TrayAction action, HWND owner, HICON icon, std::string_view tip) = 0;
   // Stores the icon and sends the record with the modify action.
-  bool ChangeIcon(HICON icon);
+  virtual bool ChangeIcon(HICON icon) = 0;
   // Stores the icon without telling the shell; the next send shows it.
-  void StoreIcon(HICON icon);
+  virtual void StoreIcon(HICON icon) = 0;
   // Sends the stored record unchanged, e.g. add again after the shell restarted.
-  bool Send(TrayAction action);
+  virtual bool Send(TrayAction action) = 0;
+  virtual const TrayIconData& Data() const = 0;
+};
 
-  const TrayIconData& Data() const { return data_; }
+class TrayIcon : public TrayIconPort {
+ public:
+  bool SetTrayIcon(TrayAction action, HWND owner, HICON icon, std::string_view tip) override;
+  bool ChangeIcon(HICON icon) override;
+  void StoreIcon(HICON icon) override;
+  bool Send(TrayAction action) override;
+  const TrayIconData& Data() const override { return data_; }
 
  private:
   TrayIconData data_;

@@ -22,25 +22,25 @@ void Menu::SetVisible(MenuCommand command, bool visible) {
 
 Menu MakeFileMenu() {
   return Menu({
-      {"mnuClose", "Close", MenuCommand::Close, true, false},
-      {"mnuSetting2", "Setting", MenuCommand::Setting2, false, false},
-      {"mnuHelp", "Help", MenuCommand::Help, true, false},
-      {"mnuAbout", "About", MenuCommand::About, true, false},
+      {"mnuClose", "Close", MenuCommand::Close, true},
+      {"mnuSetting2", "Setting", MenuCommand::Setting2, false},
+      {"mnuHelp", "Help", MenuCommand::Help, true},
+      {"mnuAbout", "About", MenuCommand::About, true},
   });
 }
 
 Menu MakeTrayMenu() {
   return Menu({
-      {"mnu4", nullptr, MenuCommand::None, true, false},
-      {"mnuShowWindow", "Show HushWall", MenuCommand::ShowWindow, true, true},
-      {"mnuSetting", "Setting", MenuCommand::Setting, false, false},
-      {"mnu2", nullptr, MenuCommand::None, true, false},
-      {"mnuEnablepopup", "Enable HushWall", MenuCommand::EnablePopup, false, false},
-      {"mnuDisablepopup", "Disable HushWall", MenuCommand::DisablePopup, true, false},
-      {"mnu1", nullptr, MenuCommand::None, true, false},
-      {"mnuCancel", "Cancel", MenuCommand::Cancel, true, false},
-      {"mnu3", nullptr, MenuCommand::None, true, false},
-      {"mnuUnloadExit", "Exit", MenuCommand::UnloadExit, true, false},
+      {"mnu4", nullptr, MenuCommand::None, true},
+      {"mnuShowWindow", "Show HushWall", MenuCommand::ShowWindow, true},
+      {"mnuSetting", "Setting", MenuCommand::Setting, false},
+      {"mnu2", nullptr, MenuCommand::None, true},
+      {"mnuEnablepopup", "Enable HushWall", MenuCommand::EnablePopup, false},
+      {"mnuDisablepopup", "Disable HushWall", MenuCommand::DisablePopup, true},
+      {"mnu1", nullptr, MenuCommand::None, true},
+      {"mnuCancel", "Cancel", MenuCommand::Cancel, true},
+      {"mnu3", nullptr, MenuCommand::None, true},
+      {"mnuUnloadExit", "Exit", MenuCommand::UnloadExit, true},
   });
 }
 

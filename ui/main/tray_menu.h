@@ -30,7 +30,6 @@ struct MenuEntry {
   const char* caption;  // nullptr for a separator
   MenuCommand command;
   bool visible;
-  bool is_default;
 
   bool IsSeparator() const { return caption == nullptr; }
 };

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "ui/main/command_line.h"
-#include "ui/main/main_services_win32.h"
+#include "ui/main/program_ports_win32.h"
 #include "ui/main/main_window_win32.h"
 #include "ui/main/message_loop_win32.h"
 #include "ui/main/single_instance_win32.h"
@@ -20,11 +20,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     return 0;
   }
 
-  MainWindowServices services;
+  SystemPorts system;
   std::unique_ptr<frmMain> main_window;
   Splash splash;
   auto load_main_window = [&] {
-    main_window = std::make_unique<frmMain>(services);
+    main_window = std::make_unique<frmMain>(system.Ports());
     main_window->Load();
   };
   if (!splash.Show(load_main_window)) load_main_window();

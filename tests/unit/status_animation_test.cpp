@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "ui/main/status_animation.h"
-#include "ui/main/tray_menu.h"
 
 namespace hushwall {
 namespace {
@@ -48,30 +47,14 @@ TEST(StatusAnimation, BlockAfterTheEndStartsAFreshAnimationFromFrameZero) {
             (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 0, 1, 2, 3, 4, 5, 6, 7}));
 }
 
-std::vector<std::string> VisibleNames(const Menu& menu) {
-  std::vector<std::string> names;
-  for (const MenuEntry& entry : menu.VisibleEntries()) names.push_back(entry.name);
-  return names;
-}
-
-TEST(TrayMenu, DisableAndEnableSwapOnlyTheirTwoEntries) {
-  Menu tray = MakeTrayMenu();
-  BlockingSwitch blocking(tray);
-  const std::vector<std::string> enabled{"mnu4", "mnuShowWindow", "mnu2", "mnuDisablepopup",
-                                         "mnu1", "mnuCancel", "mnu3", "mnuUnloadExit"};
-  std::vector<std::string> disabled = enabled;
-  disabled[3] = "mnuEnablepopup";
-
-  EXPECT_TRUE(blocking.Enabled());
-  EXPECT_EQ(VisibleNames(tray), enabled);
-  blocking.Disable();
-  EXPECT_FALSE(blocking.Enabled());
-  EXPECT_EQ(VisibleNames(tray), disabled);
-  blocking.Disable();
-  EXPECT_EQ(VisibleNames(tray), disabled);
-  blocking.Enable();
-  EXPECT_TRUE(blocking.Enabled());
-  EXPECT_EQ(VisibleNames(tray), enabled);
+TEST(StatusAnimation, StopEndsItAndTheNextBlockStartsFromTheFirstFrame) {
+  StatusAnimation animation;
+  ASSERT_TRUE(animation.Start());
+  for (int frame = 0; frame < 3; ++frame) animation.Tick();
+  animation.Stop();
+  EXPECT_FALSE(animation.Running());
+  EXPECT_TRUE(animation.Start()) << "the timer must be started again";
+  EXPECT_EQ(animation.Tick().frame_shown, 0);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "ui/windows/region_per_pixel_win32.h"
+#include "tests/win32/support/region_per_pixel_win32.h"
 
 #include "platform/gdi_win32.h"
 

@@ -1,4 +1,4 @@
-#include "settings/memory_settings_store.h"
+#include "tests/shared/memory_settings_store.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 #include "platform/gdi_win32.h"
 #include "resources/resource_ids.h"
 #include "ui/windows/region_from_picture_win32.h"
-#include "ui/windows/region_per_pixel_win32.h"
+#include "tests/win32/support/region_per_pixel_win32.h"
 #include "ui/windows/splash_win32.h"
 
 namespace hushwall {
