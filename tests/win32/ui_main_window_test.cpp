@@ -11,28 +11,16 @@
 #include "platform/form_win32.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/main/main_window_win32.h"
-#include "ui/main/message_loop_win32.h"
+#include "platform/message_loop_win32.h"
 #include "ui/main/program_ports_win32.h"
+#include "support/message_pump.h"
 
 namespace hushwall {
 namespace {
 
 TrayHandle Value(const void* handle) { return reinterpret_cast<TrayHandle>(handle); }
 
-bool PumpUntil(const std::function<bool()>& done, int timeout_ms = 5000) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (TranslateDialogMessage(message)) continue;
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-  }
-  return true;
-}
+using test::PumpUntil;
 
 // The real desktop narrowed to this process's windows, so that tests running beside
 // this one neither disturb it nor lose windows to it. Counts scan passes, so a test

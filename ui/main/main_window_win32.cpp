@@ -5,7 +5,7 @@
 #include "settings/program_settings.h"
 #include "ui/main/command_line.h"
 #include "ui/main/main_window_layout.h"
-#include "ui/main/message_loop_win32.h"
+#include "platform/message_loop_win32.h"
 #include "ui/main/tray_mouse.h"
 
 namespace hushwall {

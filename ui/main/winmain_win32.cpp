@@ -7,7 +7,7 @@
 #include "ui/main/command_line.h"
 #include "ui/main/program_ports_win32.h"
 #include "ui/main/main_window_win32.h"
-#include "ui/main/message_loop_win32.h"
+#include "platform/message_loop_win32.h"
 #include "ui/main/single_instance_win32.h"
 #include "ui/windows/splash_win32.h"
 

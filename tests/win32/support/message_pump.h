@@ -3,11 +3,15 @@
 // or a deadline passes. Never a fixed sleep.
 #include <windows.h>
 
+#include "platform/message_loop_win32.h"
+
 namespace hushwall::test {
 
+// As the program's loop does: dialog navigation keys first.
 inline void DispatchWaitingMessages() {
   MSG message;
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (TranslateDialogMessage(message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
@@ -15,7 +19,7 @@ inline void DispatchWaitingMessages() {
 
 // Returns whether `done()` held before `timeout_ms` passed.
 template <typename Condition>
-bool PumpUntil(Condition done, DWORD timeout_ms) {
+bool PumpUntil(Condition done, DWORD timeout_ms = 5000) {
   const DWORD start = GetTickCount();
   for (;;) {
     DispatchWaitingMessages();

@@ -1,4 +1,4 @@
-#include "ui/main/message_loop_win32.h"
+#include "platform/message_loop_win32.h"
 
 #include <algorithm>
 #include <vector>
