@@ -7,8 +7,10 @@ namespace hushwall {
 namespace {
 
 // Enough spare texts for every browser window a busy desktop shows, without keeping
-// a whole cleared log alive.
+// a whole cleared log alive; a text is kept only up to an ordinary title's size, so
+// huge titles do not stay in memory after their entries have gone.
 constexpr std::size_t kMaxSpareStrings = 1024;
+constexpr std::size_t kMaxSpareCapacity = 4096;
 
 std::size_t HashOf(std::string_view text) { return std::hash<std::string_view>{}(text); }
 
@@ -26,6 +28,7 @@ bool EntryList::Append(std::string_view text) {
   if (Count() >= kMaxEntries) return false;
   std::string stored = TakeSpareString();
   stored.assign(text);
+  text_bytes_ += stored.size();
   entries_.push_back({std::move(stored), false});
   if (index_valid_) AddToIndex(Count() - 1);
   ++revision_;
@@ -33,8 +36,20 @@ bool EntryList::Append(std::string_view text) {
 }
 
 void EntryList::RemoveAt(int index) {
+  text_bytes_ -= entries_[index].text.size();
   Recycle(std::move(entries_[index].text));
   entries_.erase(entries_.begin() + index);
+  EntriesChanged();
+}
+
+void EntryList::RemoveFirst(int count) {
+  if (count <= 0) return;
+  const auto end = entries_.begin() + std::min(count, Count());
+  for (auto entry = entries_.begin(); entry != end; ++entry) {
+    text_bytes_ -= entry->text.size();
+    Recycle(std::move(entry->text));
+  }
+  entries_.erase(entries_.begin(), end);
   EntriesChanged();
 }
 
@@ -42,6 +57,7 @@ void EntryList::Clear() {
   if (entries_.empty()) return;
   for (Entry& entry : entries_) Recycle(std::move(entry.text));
   entries_.clear();
+  text_bytes_ = 0;
   EntriesChanged();
 }
 
@@ -49,6 +65,7 @@ void EntryList::RemoveUnselected() {
   std::size_t kept = 0;
   for (Entry& entry : entries_) {
     if (!entry.selected) {
+      text_bytes_ -= entry.text.size();
       Recycle(std::move(entry.text));
     } else {
       if (&entries_[kept] != &entry) entries_[kept] = std::move(entry);
@@ -80,7 +97,8 @@ std::string EntryList::TakeSpareString() {
 }
 
 void EntryList::Recycle(std::string&& text) {
-  if (spare_.size() < kMaxSpareStrings) spare_.push_back(std::move(text));
+  if (spare_.size() < kMaxSpareStrings && text.capacity() <= kMaxSpareCapacity)
+    spare_.push_back(std::move(text));
 }
 
 void EntryList::EntriesChanged() {
@@ -110,7 +128,20 @@ void EntryList::AddToIndex(int index) const {
 }
 
 void BlockingState::AppendLogLine(std::string_view line) {
-  if (blocked_.Count() >= EntryList::kMaxEntries) blocked_.RemoveAt(0);
+  std::string shortened;
+  if (line.size() > kLogTextBudget) {
+    shortened.assign(line.substr(0, kLogTextBudget - kShortenedMark.size()));
+    shortened += kShortenedMark;
+    line = shortened;
+  }
+  int oldest_dropped = 0;
+  std::size_t bytes = blocked_.TextBytes();
+  while (oldest_dropped < blocked_.Count() &&
+         (blocked_.Count() - oldest_dropped >= EntryList::kMaxEntries || bytes + line.size() > kLogTextBudget)) {
+    bytes -= blocked_.At(oldest_dropped).size();
+    ++oldest_dropped;
+  }
+  blocked_.RemoveFirst(oldest_dropped);
   blocked_.Append(line);
 }
 

@@ -22,6 +22,8 @@ class EntryList {
   // Appends without looking for an equal entry; false (and no change) when full.
   bool Append(std::string_view text);
   void RemoveAt(int index);
+  // Removes the first `count` entries in one step.
+  void RemoveFirst(int count);
   void Clear();
   // Removes every entry without a selection mark in one pass; the others keep their order.
   void RemoveUnselected();
@@ -31,6 +33,8 @@ class EntryList {
   // Changes whenever the entries (not the marks) change, so a view can skip
   // comparing content that cannot have changed.
   std::uint64_t Revision() const;
+  // The bytes of all entries' texts together.
+  std::size_t TextBytes() const { return text_bytes_; }
 
  private:
   struct Entry {
@@ -52,6 +56,7 @@ class EntryList {
   mutable std::vector<int> slots_;
   mutable bool index_valid_ = false;
   std::uint64_t revision_ = 0;
+  std::size_t text_bytes_ = 0;
 };
 
 // Rule flags count as on only when they hold exactly 1.
@@ -73,7 +78,16 @@ class BlockingState {
   const EntryList& RemoveList() const { return remove_; }
   const EntryList& BlockedLog() const { return blocked_; }
 
-  // The blocked log keeps its newest lines: when full, the oldest line goes.
+  // The most text the blocked log holds. Other programs choose their windows'
+  // titles, and every block logs one whole: without a bound a listed window with a
+  // huge title, closed five times a second, would use up the address space.
+  static constexpr std::size_t kLogTextBudget = 8 * 1024 * 1024;
+  // Marks a line cut to the budget.
+  static constexpr std::string_view kShortenedMark = " [shortened]";
+
+  // The blocked log keeps its newest lines: when it is full, or the new line would
+  // pass the text budget, the oldest lines go. A line longer than the whole budget
+  // is cut to it, ending in kShortenedMark.
   void AppendLogLine(std::string_view line);
 
   std::int64_t BlockedCount() const { return blocked_count_; }

@@ -46,12 +46,22 @@ void BlockingEngine::Tick() {
   WalkGuard guard(walking_);
   PruneSeenList();
   desktop_.ForEachTopLevelWindow(VisitWindow<&BlockingEngine::InspectWindow>, this);
+  ReleaseHugeTitleBuffer();
+}
+
+// The buffer is kept between ticks for ordinary titles only: one huge title, of a
+// window that may be long gone, would otherwise hold its memory for good.
+void BlockingEngine::ReleaseHugeTitleBuffer() {
+  if (title_buffer_.capacity() <= kKeptTitleBuffer) return;
+  title_buffer_.clear();
+  title_buffer_.shrink_to_fit();
 }
 
 void BlockingEngine::CloseAllBrowserWindows() {
   if (walking_) return;
   WalkGuard guard(walking_);
   desktop_.ForEachTopLevelWindow(VisitWindow<&BlockingEngine::CloseBrowserWindow>, this);
+  ReleaseHugeTitleBuffer();
 }
 
 void BlockingEngine::StopSound() { sound_.StopPlaying(); }

@@ -55,7 +55,9 @@ class BlockingEngine {
   void PlayResourceSound(const char* name, const char* type);
 
  private:
+  static constexpr std::size_t kKeptTitleBuffer = 64 * 1024;
   std::string_view ReadTitle(WindowHandle window);
+  void ReleaseHugeTitleBuffer();
   void ApplyBlockRules(WindowHandle window, std::string_view title);
   // `style` caches the window's style word for the pass: read when first needed.
   bool FailsActiveStyleRule(WindowHandle window, std::optional<std::uint32_t>& style);

@@ -17,11 +17,20 @@ void LoadKeepingFirst(EntryList& list, const std::string& path) {
   AppendEntries(list, entries);
 }
 
+// Only the newest lines that the log can hold are appended, so loading a huge file
+// does not drop lines one by one from the front.
 void LoadKeepingNewest(BlockingState& state, const std::string& path) {
   std::vector<std::string> lines;
   ReadListFile(path, lines);
-  const std::size_t limit = EntryList::kMaxEntries;
-  const std::size_t first = lines.size() > limit ? lines.size() - limit : 0;
+  std::size_t first = lines.size();
+  std::size_t bytes = 0;
+  while (first > 0 && lines.size() - first < std::size_t(EntryList::kMaxEntries) &&
+         bytes + lines[first - 1].size() <= BlockingState::kLogTextBudget) {
+    --first;
+    bytes += lines[first].size();
+  }
+  // A newest line longer than the whole budget is kept, cut to it.
+  if (first == lines.size() && first > 0) --first;
   for (std::size_t index = first; index < lines.size(); ++index) state.AppendLogLine(lines[index]);
 }
 

@@ -168,6 +168,27 @@ TEST(LoadListFiles, OverlongFilesKeepTheFirstEntriesAndTheNewestLogLines) {
   EXPECT_EQ(log.At(log.Count() - 1), "line 39999");
 }
 
+TEST(LoadListFiles, ALogFileOverTheTextBudgetKeepsItsNewestLinesThatFit) {
+  TempFolder folder;
+  const std::size_t mib = 1024 * 1024;
+  std::string bytes;
+  for (char name : {'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h', 'i', 'j'})
+    bytes += std::string(mib - 1, name) + "\r\n";  // 1 MiB - 1 of text each
+  bytes += std::string(BlockingState::kLogTextBudget + 5, 'z');  // last, over the budget alone
+  WriteFile(folder.File("Blocked.log"), bytes.substr(0, 10 * (mib + 1)));
+  BlockingState state;
+  LoadListFiles(state, folder.Path());
+  ASSERT_EQ(state.BlockedLog().Count(), 8);
+  EXPECT_EQ(state.BlockedLog().At(0)[0], 'c');
+  EXPECT_EQ(state.BlockedLog().At(7)[0], 'j');
+
+  WriteFile(folder.File("Blocked.log"), bytes);
+  BlockingState huge;
+  LoadListFiles(huge, folder.Path());
+  ASSERT_EQ(huge.BlockedLog().Count(), 1);
+  EXPECT_TRUE(huge.BlockedLog().At(0).ends_with(BlockingState::kShortenedMark));
+}
+
 TEST(LoadListFiles, AMegabyteLineIsOneEntry) {
   TempFolder folder;
   const std::string line(1 << 20, 'x');

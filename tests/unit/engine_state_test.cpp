@@ -153,17 +153,50 @@ TEST(EntryList, RevisionChangesWithEntriesNotWithMarks) {
   EXPECT_EQ(list.Count(), 0);
 }
 
-TEST(BlockingState, AFullBlockedLogDropsItsOldestLine) {
-  BlockingState state;
-  for (int index = 0; index < EntryList::kMaxEntries; ++index)
-    state.AppendLogLine(std::to_string(index));
-  state.AppendLogLine("newest");
-  state.AppendLogLine("newer still");
-  const EntryList& log = state.BlockedLog();
-  EXPECT_EQ(log.Count(), EntryList::kMaxEntries);
-  EXPECT_EQ(log.At(0), "2");
-  EXPECT_EQ(log.At(log.Count() - 2), "newest");
-  EXPECT_EQ(log.At(log.Count() - 1), "newer still");
+// The log keeps its newest lines within two caps, a line count and a text budget;
+// a single line over the whole budget is cut to it with a visible mark.
+TEST(BlockingState, TheBlockedLogDropsItsOldestLinesAtEitherCap) {
+  const std::size_t budget = BlockingState::kLogTextBudget;
+  const std::size_t mib = 1024 * 1024;
+  struct Case {
+    const char* name;
+    int filler_lines;
+    std::size_t filler_size;
+    std::size_t new_line_size;
+    int expected_count;      // after appending the new line
+    int expected_first;      // index of the first filler line still kept; -1: none
+  } cases[] = {
+      {"line count: the oldest goes", EntryList::kMaxEntries, 4, 8, EntryList::kMaxEntries, 1},
+      {"budget: exactly full fits", 7, mib, mib, 8, 0},
+      {"budget: one byte over drops the oldest", 8, mib, 1, 8, 1},
+      {"budget: a big line drops several", 8, mib, 3 * mib, 6, 3},
+      {"a line over the budget replaces everything", 3, 10, budget + 100, 1, -1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    BlockingState state;
+    for (int index = 0; index < c.filler_lines; ++index) {
+      std::string line = std::to_string(index);
+      line.resize(c.filler_size, '.');
+      state.AppendLogLine(line);
+    }
+    state.AppendLogLine(std::string(c.new_line_size, 'n'));
+
+    const EntryList& log = state.BlockedLog();
+    ASSERT_EQ(log.Count(), c.expected_count);
+    if (c.expected_first >= 0) EXPECT_EQ(log.At(0).substr(0, log.At(0).find('.')), std::to_string(c.expected_first));
+    const std::string& newest = log.At(log.Count() - 1);
+    if (c.new_line_size <= budget) {
+      EXPECT_EQ(newest, std::string(c.new_line_size, 'n'));
+    } else {
+      EXPECT_EQ(newest.size(), budget);
+      EXPECT_TRUE(newest.ends_with(BlockingState::kShortenedMark));
+    }
+    std::size_t bytes = 0;
+    for (int index = 0; index < log.Count(); ++index) bytes += log.At(index).size();
+    EXPECT_EQ(log.TextBytes(), bytes);
+    EXPECT_LE(bytes, budget);
+  }
 }
 
 }  // namespace
