@@ -11,10 +11,13 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-void LoadKeepingFirst(EntryList& list, const std::string& path) {
+RemoveListLoad LoadKeepingFirst(EntryList& list, const std::string& path) {
+  RemoveListLoad load;
+  load.path = path;
   std::vector<std::string> entries;
-  ReadListFile(path, entries);
-  AppendEntries(list, entries);
+  load.read = ReadListFile(path, entries);
+  load.not_loaded = static_cast<int>(entries.size()) - AppendEntries(list, entries);
+  return load;
 }
 
 // Only the newest lines that the log can hold are appended, so loading a huge file
@@ -70,17 +73,25 @@ std::string ListFilePath(const std::string& directory, const char* file_name) {
   return directory + (posix ? '/' : '\\') + file_name;
 }
 
-bool ReadListFile(const std::string& path, std::vector<std::string>& entries) {
+ListFileRead ReadListFile(const std::string& path, std::vector<std::string>& entries) {
+  ListFileRead read;
+  entries.clear();
   std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return false;
-  // A read error ends the file where it happened; what came before still counts.
+  if (!file) {
+    read.exists = errno != ENOENT;
+    if (read.exists) read.reason = std::strerror(errno);
+    return read;
+  }
+  read.exists = true;
   std::string bytes;
   char chunk[64 * 1024];
   std::size_t got;
   while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
+  read.complete = !std::ferror(file);
+  if (!read.complete) read.reason = std::strerror(errno ? errno : EIO);
   std::fclose(file);
   entries = ParseListFile(bytes);
-  return true;
+  return read;
 }
 
 int AppendEntries(EntryList& list, const std::vector<std::string>& entries) {
@@ -92,9 +103,25 @@ int AppendEntries(EntryList& list, const std::vector<std::string>& entries) {
   return appended;
 }
 
-void LoadListFiles(BlockingState& state, const std::string& program_directory) {
-  LoadKeepingFirst(state.RemoveList(), ListFilePath(program_directory, kRemoveListFileName));
+RemoveListLoad LoadListFiles(BlockingState& state, const std::string& program_directory) {
+  RemoveListLoad load =
+      LoadKeepingFirst(state.RemoveList(), ListFilePath(program_directory, kRemoveListFileName));
   LoadKeepingNewest(state, ListFilePath(program_directory, kBlockedLogFileName));
+  return load;
+}
+
+std::string RemoveListLoadMessage(const RemoveListLoad& load) {
+  if (load.read.Failed()) {
+    return "HushWall could not read its remove list \"" + load.path + "\": " + load.read.reason +
+           ".\r\nIt starts with the titles it could read and will not replace the file "
+           "without asking.";
+  }
+  if (load.not_loaded > 0) {
+    return "The remove list \"" + load.path + "\" holds " + std::to_string(load.not_loaded) +
+           " titles more than HushWall can keep (" + std::to_string(EntryList::kMaxEntries) +
+           "); they were not loaded.\r\nHushWall will not replace the file without asking.";
+  }
+  return "";
 }
 
 bool StdAtomicFileWriter::Replace(const std::string& path, std::string_view bytes,

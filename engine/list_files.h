@@ -21,16 +21,37 @@ std::string FormatListFile(const EntryList& list);
 // path) and the file name.
 std::string ListFilePath(const std::string& directory, const char* file_name);
 
-// Reads a whole list file; false when it cannot be opened.
-bool ReadListFile(const std::string& path, std::vector<std::string>& entries);
+// How reading a list file went.
+struct ListFileRead {
+  bool exists = false;    // a missing file is no failure: the list starts empty
+  bool complete = false;  // every byte was read
+  std::string reason;     // why not, for the user
+  bool Failed() const { return exists && !complete; }
+};
+
+// Reads a whole list file. A read error ends the file where it happened; the
+// entries before it are kept.
+ListFileRead ReadListFile(const std::string& path, std::vector<std::string>& entries);
 
 // Appends entries up to the list's limit; returns how many were taken.
 int AppendEntries(EntryList& list, const std::vector<std::string>& entries);
 
+// What became of "RemList.dat" at load: the user must hear of a file that is not
+// wholly in the list, since saving the list would replace it.
+struct RemoveListLoad {
+  std::string path;
+  ListFileRead read;
+  int not_loaded = 0;  // titles past the list's limit
+  bool Partial() const { return read.Failed() || not_loaded > 0; }
+};
+
 // Fills the remove list from "RemList.dat" and the blocked log from "Blocked.log".
 // Each file is read on its own: a missing or unreadable remove list does not keep
 // the log from loading. A log longer than a list may be keeps its newest lines.
-void LoadListFiles(BlockingState& state, const std::string& program_directory);
+RemoveListLoad LoadListFiles(BlockingState& state, const std::string& program_directory);
+
+// What to tell the user about a partial load; "" when the load was whole.
+std::string RemoveListLoadMessage(const RemoveListLoad& load);
 
 // Replaces a file as a whole: on failure the previous file is left as it was.
 class AtomicFileWriter {

@@ -104,7 +104,9 @@ bool SaveListFileOrWarn(HWND owner, const EntryList& list, const std::string& pa
   return Warned(owner, SaveListFile(list, path, writer));
 }
 
-void ProgramListFiles::Load(BlockingState& state) { LoadListFiles(state, ProgramDirectory()); }
+RemoveListLoad ProgramListFiles::Load(BlockingState& state) {
+  return LoadListFiles(state, ProgramDirectory());
+}
 
 bool ProgramListFiles::SaveRemoveList(HWND owner, const BlockingState& state) {
   return SaveRemoveListOrWarn(owner, state, ProgramDirectory());

@@ -25,7 +25,7 @@ bool SaveListFileOrWarn(HWND owner, const EntryList& list, const std::string& pa
 class ListFiles {
  public:
   virtual ~ListFiles() = default;
-  virtual void Load(BlockingState& state) = 0;
+  virtual RemoveListLoad Load(BlockingState& state) = 0;
   // Each returns whether the file was saved; on failure the user has been told.
   virtual bool SaveRemoveList(HWND owner, const BlockingState& state) = 0;
   virtual bool SaveBlockedLog(HWND owner, const BlockingState& state) = 0;
@@ -33,7 +33,7 @@ class ListFiles {
 
 class ProgramListFiles : public ListFiles {
  public:
-  void Load(BlockingState& state) override;
+  RemoveListLoad Load(BlockingState& state) override;
   bool SaveRemoveList(HWND owner, const BlockingState& state) override;
   bool SaveBlockedLog(HWND owner, const BlockingState& state) override;
 };

@@ -137,9 +137,14 @@ TEST(LoadListFiles, LoadsTheLogEvenWhenTheRemoveListCannotBeRead) {
       fs::create_directory(folder.File("RemList.dat"));  // exists, unreadable as a file
     WriteFile(folder.File("Blocked.log"), "line 1\r\nline 2\r\n");
     BlockingState state;
-    LoadListFiles(state, folder.Path());
+    const RemoveListLoad load = LoadListFiles(state, folder.Path());
     EXPECT_EQ(state.RemoveList().Count(), 0);
     EXPECT_EQ(Entries(state.BlockedLog()), (Strings{"line 1", "line 2"})) << as_folder;
+    // A missing file is an empty list; a folder in its place is a failure to report.
+    EXPECT_EQ(load.read.exists, as_folder);
+    EXPECT_EQ(load.Partial(), as_folder);
+    EXPECT_EQ(RemoveListLoadMessage(load).empty(), !as_folder);
+    if (as_folder) EXPECT_NE(RemoveListLoadMessage(load).find(load.read.reason), std::string::npos);
   }
 }
 
@@ -157,7 +162,9 @@ TEST(LoadListFiles, OverlongFilesKeepTheFirstEntriesAndTheNewestLogLines) {
   WriteFile(folder.File("RemList.dat"), Lines(40000, "entry "));
   WriteFile(folder.File("Blocked.log"), Lines(40000, "line "));
   BlockingState state;
-  LoadListFiles(state, folder.Path());
+  const RemoveListLoad load = LoadListFiles(state, folder.Path());
+  EXPECT_EQ(load.not_loaded, 40000 - EntryList::kMaxEntries);
+  EXPECT_NE(RemoveListLoadMessage(load).find(" 7233 titles more"), std::string::npos);
   const EntryList& removes = state.RemoveList();
   const EntryList& log = state.BlockedLog();
   ASSERT_EQ(removes.Count(), EntryList::kMaxEntries);

@@ -106,9 +106,10 @@ class FakePorts : public TrayIconPort,
   void StopPlaying() override { Step("stop sound"); }
   void ReportCannotPlay() override {}
 
-  void Load(BlockingState& state) override {
+  RemoveListLoad Load(BlockingState& state) override {
     Step("load lists");
     for (const std::string& title : remove_list) state.RemoveList().Append(title);
+    return remove_list_load;
   }
   bool SaveRemoveList(HWND, const BlockingState&) override { return true; }
   bool SaveBlockedLog(HWND, const BlockingState&) override { return true; }
@@ -155,6 +156,7 @@ class FakePorts : public TrayIconPort,
   std::string sound_setting;
   std::string arguments;
   std::vector<std::string> remove_list;
+  RemoveListLoad remove_list_load;
   int box_answer = IDNO;
 };
 
@@ -266,6 +268,20 @@ TEST_F(MainWindowTest, LoadStepRunsInOrderAndLeavesTheWindowHiddenAndCentred) {
 // The window is hidden and the sound option on at every real start, so the switch
 // and the stored value change nothing there; shown beforehand and with the option
 // off, their effects can be seen.
+TEST_F(MainWindowTest, APartlyLoadedRemoveListIsReportedOnceAfterTheLoadStep) {
+  services.remove_list_load.path = "C:\\HushWall\\RemList.dat";
+  services.remove_list_load.read = {true, false, "Access denied"};
+  Load();
+  EXPECT_TRUE(services.boxes.empty()) << "not in the middle of the start";
+  ASSERT_TRUE(PumpUntil([&] { return !services.boxes.empty(); }));
+  WaitForTicks(2);
+  ASSERT_EQ(services.boxes.size(), 1u);
+  EXPECT_EQ(services.boxes[0].title, "Vantel HushWall");
+  EXPECT_EQ(services.boxes[0].type, UINT(MB_OK | MB_ICONEXCLAMATION));
+  EXPECT_NE(services.boxes[0].text.find("C:\\HushWall\\RemList.dat"), std::string::npos);
+  EXPECT_NE(services.boxes[0].text.find("Access denied"), std::string::npos);
+}
+
 TEST(MainWindowStart, HideSwitchHidesAndOnlyAMissingSoundValueSwitchesTheSoundOn) {
   struct Case {
     const char* arguments;

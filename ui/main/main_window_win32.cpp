@@ -113,7 +113,10 @@ void frmMain::LoadStep() {
   state_.Flags().StereotypeWindows = 1;
   state_.Flags().NoMaxButton = 1;
   if (AsksToStayHidden(ports_.process.CommandArguments())) ShowWindow(Handle(), SW_HIDE);
-  ports_.lists.Load(state_);
+  const RemoveListLoad load = ports_.lists.Load(state_);
+  commands_.RemoveListLoaded(load);
+  load_report_ = RemoveListLoadMessage(load);
+  if (!load_report_.empty()) PostMessageA(Handle(), kReportLoadMessage, 0, 0);
   SyncViews();
 }
 
@@ -181,6 +184,9 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_QUERYENDSESSION:
       return TRUE;
+    case kReportLoadMessage:
+      ReportPartialLoad();
+      return 0;
     case WM_ENDSESSION:
       if (wparam) UnloadStep();
       return 0;
@@ -316,6 +322,25 @@ void frmMain::UnloadStep() {
   RemoveTrayIcon();
   engine_.StopSound();
 }
+
+void frmMain::ReportPartialLoad() {
+  if (load_report_.empty()) return;
+  const std::string text = std::move(load_report_);
+  load_report_.clear();
+  ports_.boxes.Show(Handle(), text, kApplicationTitle, MB_OK | MB_ICONEXCLAMATION);
+}
+
+bool frmMain::AskYesNo(const std::string& text, const std::string& title) {
+  return ports_.boxes.Show(Handle(), text, title, MB_YESNO) == IDYES;
+}
+
+void frmMain::Tell(const std::string& text, const std::string& title) {
+  ports_.boxes.Show(Handle(), text, title, MB_OK);
+}
+
+bool frmMain::SaveRemoveList() { return ports_.lists.SaveRemoveList(Handle(), state_); }
+bool frmMain::SaveBlockedLog() { return ports_.lists.SaveBlockedLog(Handle(), state_); }
+void frmMain::CloseAllBrowserWindows() { engine_.CloseAllBrowserWindows(); }
 
 void frmMain::tmrWindowCheck_Timer() {
   engine_.Tick();

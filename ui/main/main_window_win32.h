@@ -12,6 +12,7 @@
 #include "platform/form_win32.h"
 #include "platform/window_win32.h"
 #include "ui/main/list_box_win32.h"
+#include "ui/main/list_commands.h"
 #include "ui/main/list_sync.h"
 #include "ui/main/program_ports_win32.h"
 #include "ui/main/status_animation.h"
@@ -32,7 +33,7 @@ struct TrayPictures {
   std::array<HICON, StatusAnimation::kFrameCount> imgMoon{};
 };
 
-class frmMain : public Window, private BlockListener {
+class frmMain : public Window, private BlockListener, private ListCommandHost {
  public:
   static constexpr char kClassName[] = "HushWallMain";
   static constexpr UINT kScanPeriodMs = 200;
@@ -40,6 +41,9 @@ class frmMain : public Window, private BlockListener {
   static constexpr UINT_PTR kWindowCheckTimer = 1;  // tmrWindowCheck
   static constexpr UINT_PTR kAnimateTimer = 2;      // tmrAnimate
   static constexpr UINT kShowTrayMenuFlags = 10;    // right-aligned, either button
+  // Posted by the load step: a partly loaded remove list is reported once the start
+  // has gone on, not in the middle of it.
+  static constexpr UINT kReportLoadMessage = WM_APP + 1;
 
   explicit frmMain(ProgramPorts ports);
   ~frmMain() override;
@@ -60,6 +64,7 @@ class frmMain : public Window, private BlockListener {
   void Exit();
   // Shows the model's current state in the controls.
   void SyncViews();
+  ListCommands& Commands() { return commands_; }
 
   BlockingState& State() { return state_; }
   HWND ControlHandle(std::string_view name) const { return form_.Control(name); }
@@ -78,6 +83,12 @@ class frmMain : public Window, private BlockListener {
 
  private:
   void OnLoggedBlock() override;
+  bool AskYesNo(const std::string& text, const std::string& title) override;
+  void Tell(const std::string& text, const std::string& title) override;
+  bool SaveRemoveList() override;
+  bool SaveBlockedLog() override;
+  void CloseAllBrowserWindows() override;
+  void ReportPartialLoad();
 
   void CreateControls();
   void LoadStep();
@@ -107,6 +118,8 @@ class frmMain : public Window, private BlockListener {
   Menu file_menu_ = MakeFileMenu();
   Menu tray_menu_ = MakeTrayMenu();
   BlockingSwitch blocking_{tray_menu_};
+  ListCommands commands_{state_, *this};
+  std::string load_report_;
 
   ListBoxControl popups_view_;
   ListBoxControl removes_view_;

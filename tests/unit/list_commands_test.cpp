@@ -1,0 +1,205 @@
+#include "ui/main/list_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace hushwall {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+Strings Entries(const EntryList& list) {
+  Strings entries;
+  for (int index = 0; index < list.Count(); ++index) entries.push_back(list.At(index));
+  return entries;
+}
+
+// Answers every Yes/No box with `answer`, and records boxes and saves: a save
+// records the list as it was written.
+class RecordingHost : public ListCommandHost {
+ public:
+  explicit RecordingHost(BlockingState& state) : state_(state) {}
+  bool AskYesNo(const std::string& text, const std::string& title) override {
+    boxes.push_back("ask " + title + ": " + text);
+    return answer;
+  }
+  void Tell(const std::string& text, const std::string& title) override {
+    boxes.push_back("tell " + title + ": " + text);
+  }
+  bool SaveRemoveList() override {
+    saved_removes.push_back(Entries(state_.RemoveList()));
+    return save_succeeds;
+  }
+  bool SaveBlockedLog() override {
+    saved_logs.push_back(Entries(state_.BlockedLog()));
+    return save_succeeds;
+  }
+  void CloseAllBrowserWindows() override { ++close_alls; }
+
+  bool answer = true;
+  bool save_succeeds = true;
+  Strings boxes;
+  std::vector<Strings> saved_removes;
+  std::vector<Strings> saved_logs;
+  int close_alls = 0;
+
+ private:
+  BlockingState& state_;
+};
+
+struct Rig {
+  BlockingState state;
+  RecordingHost host{state};
+  ListCommands commands{state, host};
+
+  Rig(const Strings& seen, const std::vector<int>& seen_marked, const Strings& removes,
+      const std::vector<int>& removes_marked, const Strings& log = {}) {
+    for (const std::string& title : seen) state.SeenList().Append(title);
+    for (int index : seen_marked) state.SeenList().SetSelected(index, true);
+    for (const std::string& title : removes) state.RemoveList().Append(title);
+    for (int index : removes_marked) state.RemoveList().SetSelected(index, true);
+    for (const std::string& line : log) state.BlockedLog().Append(line);
+  }
+};
+
+TEST(ListCommands, EachCommandChangesTheListsAndSavesAsTheTableSays) {
+  using Command = void (ListCommands::*)();
+  const std::string no_selection_add = "tell Cannot add: You must select first from list";
+  const std::string no_selection_remove = "tell Cannot remove: You must select first from list";
+  const std::string ask_add_all = "ask Add all PopUps: This will close all web browser windows, are you sure ?";
+  const std::string ask_remove_all = "ask Close HushWall: Are you sure you want to remove all from list ?";
+  struct Case {
+    const char* name;
+    Command command;
+    bool answer;
+    Strings seen;
+    std::vector<int> seen_marked;
+    Strings removes;
+    std::vector<int> removes_marked;
+    Strings boxes;
+    Strings removes_after;
+    int saves;
+    std::vector<bool> seen_marks_after;
+  } cases[] = {
+      {"Add takes the first marked seen title, even a duplicate", &ListCommands::cmdAdd_Click, true,
+       {"A - Opera", "B - Opera", "C - Opera"}, {1, 2}, {"B - Opera"}, {},
+       {}, {"B - Opera", "B - Opera"}, 1, {false, false, true}},
+      {"Add without a selection only tells", &ListCommands::cmdAdd_Click, true,
+       {"A - Opera"}, {}, {"x"}, {}, {no_selection_add}, {"x"}, 0, {false}},
+      {"Add all appends every seen title in order", &ListCommands::cmdAddAll_Click, true,
+       {"A - Opera", "B - Opera"}, {}, {"A - Opera"}, {},
+       {ask_add_all}, {"A - Opera", "A - Opera", "B - Opera"}, 1, {false, false}},
+      {"Add all of an empty seen list still saves", &ListCommands::cmdAddAll_Click, true,
+       {}, {}, {"x"}, {}, {ask_add_all}, {"x"}, 1, {}},
+      {"Add all answered No does nothing", &ListCommands::cmdAddAll_Click, false,
+       {"A - Opera"}, {}, {}, {}, {ask_add_all}, {}, 0, {false}},
+      {"Remove takes the first marked title", &ListCommands::cmdRemove_Click, true,
+       {}, {}, {"a", "b", "c"}, {1, 2}, {}, {"a", "c"}, 1, {}},
+      {"Remove without a selection only tells", &ListCommands::cmdRemove_Click, true,
+       {}, {}, {"a"}, {}, {no_selection_remove}, {"a"}, 0, {}},
+      {"Remove all empties the list and writes it", &ListCommands::cmdRemoveAll_Click, true,
+       {}, {}, {"a", "b"}, {}, {ask_remove_all}, {}, 1, {}},
+      {"Remove all on an empty list asks, then writes", &ListCommands::cmdRemoveAll_Click, true,
+       {}, {}, {}, {}, {ask_remove_all}, {}, 1, {}},
+      {"Remove all answered No keeps everything", &ListCommands::cmdRemoveAll_Click, false,
+       {}, {}, {"a"}, {}, {ask_remove_all}, {"a"}, 0, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Rig rig(c.seen, c.seen_marked, c.removes, c.removes_marked);
+    rig.host.answer = c.answer;
+    (rig.commands.*c.command)();
+    EXPECT_EQ(rig.host.boxes, c.boxes);
+    EXPECT_EQ(Entries(rig.state.RemoveList()), c.removes_after);
+    ASSERT_EQ(int(rig.host.saved_removes.size()), c.saves);
+    if (c.saves) EXPECT_EQ(rig.host.saved_removes.back(), c.removes_after);
+    std::vector<bool> marks;
+    for (int index = 0; index < rig.state.SeenList().Count(); ++index)
+      marks.push_back(rig.state.SeenList().IsSelected(index));
+    EXPECT_EQ(marks, c.seen_marks_after);
+  }
+}
+
+TEST(ListCommands, LogCommandsClearSaveOrBoth) {
+  const Strings log = {"1/2/2024 3:04:05 PM Ad - Opera"};
+  struct Case {
+    const char* name;
+    void (ListCommands::*command)();
+    Strings log_after;
+    std::vector<Strings> saved;
+  } cases[] = {
+      {"Clear screen leaves the file alone", &ListCommands::cmdClearScreen_Click, {}, {}},
+      {"Save log writes what is shown", &ListCommands::cmdSaveBlocked_Click, log, {log}},
+      {"Erase log writes an empty file", &ListCommands::cmdEraseLog_Click, {}, {{}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Rig rig({}, {}, {}, {}, log);
+    (rig.commands.*c.command)();
+    EXPECT_EQ(Entries(rig.state.BlockedLog()), c.log_after);
+    EXPECT_EQ(rig.host.saved_logs, c.saved);
+    EXPECT_TRUE(rig.host.boxes.empty());
+  }
+}
+
+TEST(ListCommands, CloseAllAsksAndActsOnlyOnYes) {
+  for (bool yes : {false, true}) {
+    Rig rig({"A - Opera"}, {}, {}, {});
+    rig.host.answer = yes;
+    rig.commands.cmdCloseAll_Click();
+    EXPECT_EQ(rig.host.boxes,
+              Strings{"ask Close all PopUps: Are you sure you want to close all browser windows ?"});
+    EXPECT_EQ(rig.host.close_alls, yes ? 1 : 0);
+    EXPECT_EQ(rig.state.SeenList().Count(), 1);
+  }
+}
+
+// A remove-list file that was not wholly loaded is replaced only with the user's
+// consent, asked at each save until one has gone through.
+TEST(ListCommands, APartlyLoadedRemoveListFileIsNotReplacedSilently) {
+  RemoveListLoad unreadable;
+  unreadable.path = "C:\\HushWall\\RemList.dat";
+  unreadable.read = {true, false, "Permission denied"};
+  RemoveListLoad overlong;
+  overlong.path = unreadable.path;
+  overlong.read = {true, true, ""};
+  overlong.not_loaded = 12;
+  for (const RemoveListLoad& load : {unreadable, overlong}) {
+    SCOPED_TRACE(load.read.Failed() ? "unreadable" : "over-long");
+    EXPECT_NE(RemoveListLoadMessage(load).find(load.path), std::string::npos);
+    Rig rig({}, {}, {"a", "b"}, {0, 1});
+    rig.commands.RemoveListLoaded(load);
+
+    rig.host.answer = false;
+    rig.commands.cmdRemove_Click();
+    EXPECT_EQ(rig.host.boxes.size(), 1u);
+    EXPECT_NE(rig.host.boxes[0].find(load.path), std::string::npos);
+    EXPECT_TRUE(rig.host.saved_removes.empty());
+
+    rig.host.answer = true;
+    rig.commands.cmdRemove_Click();
+    EXPECT_EQ(rig.host.boxes.size(), 2u);
+    EXPECT_EQ(rig.host.saved_removes, (std::vector<Strings>{{}}));
+
+    rig.commands.cmdRemoveAll_Click();  // asks only its own question now
+    EXPECT_EQ(rig.host.boxes.size(), 3u);
+    EXPECT_EQ(rig.host.saved_removes.size(), 2u);
+  }
+}
+
+TEST(ListCommands, AddAllAppendsWhatFitsAndSaysHowManyWereNot) {
+  Rig rig({"A - Opera", "B - Opera", "C - Opera"}, {}, {}, {});
+  for (int index = 0; index < EntryList::kMaxEntries - 1; ++index) rig.state.RemoveList().Append("x");
+  rig.commands.cmdAddAll_Click();
+  EXPECT_EQ(rig.state.RemoveList().Count(), EntryList::kMaxEntries);
+  EXPECT_EQ(rig.state.RemoveList().At(EntryList::kMaxEntries - 1), "A - Opera");
+  EXPECT_EQ(rig.host.saved_removes.size(), 1u);
+  ASSERT_EQ(rig.host.boxes.size(), 2u);
+  EXPECT_EQ(rig.host.boxes[1].rfind("tell Add all PopUps: 2 titles were not added", 0), 0u) << rig.host.boxes[1];
+}
+
+}  // namespace
+}  // namespace hushwall
