@@ -2,28 +2,10 @@
 
 #include "engine/program_directory_win32.h"
 #include "platform/program_names.h"
+#include "platform/handles_win32.h"
 
 namespace hushwall {
 namespace {
-
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  ~FileHandle() { Close(); }
-
-  HANDLE Get() const { return handle_; }
-  bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
-  bool Close() {
-    const bool closed = !IsOpen() || CloseHandle(handle_);
-    handle_ = INVALID_HANDLE_VALUE;
-    return closed;
-  }
-
- private:
-  HANDLE handle_;
-};
 
 bool WriteAll(HANDLE file, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -66,7 +48,7 @@ bool Win32AtomicFileWriter::Replace(const std::string& path, std::string_view by
   const std::string temporary = path + ".tmp";
   FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.IsOpen()) {
+  if (!file) {
     reason = SystemErrorText(GetLastError());
     return false;
   }

@@ -10,29 +10,34 @@ constexpr char kPaneClass[] = "HushWallPane";
 
 // Panes are containers: their children's notifications belong to the window that
 // owns the pane, and the pane draws its own etched border inside its area.
-LRESULT CALLBACK PaneProcedure(HWND pane, UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_DRAWITEM:
-    case WM_MEASUREITEM:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORLISTBOX:
-      return SendMessageA(GetParent(pane), message, wparam, lparam);
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(pane, &paint);
-      RECT area;
-      GetClientRect(pane, &area);
-      DrawEdge(dc, &area, EDGE_ETCHED, BF_RECT);
-      EndPaint(pane, &paint);
-      return 0;
-    }
-    default:
-      return DefWindowProcA(pane, message, wparam, lparam);
+class Pane : public Window {
+ public:
+  static void Register() {
+    RegisterClassOnce(kPaneClass, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   }
-}
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override {
+    switch (message) {
+      case WM_COMMAND:
+      case WM_NOTIFY:
+      case WM_DRAWITEM:
+      case WM_MEASUREITEM:
+      case WM_CTLCOLORSTATIC:
+      case WM_CTLCOLORBTN:
+      case WM_CTLCOLORLISTBOX:
+        return SendMessageA(GetParent(Handle()), message, wparam, lparam);
+      default:
+        return Window::HandleMessage(message, wparam, lparam);
+    }
+  }
+
+  void Paint(HDC dc) override {
+    RECT area;
+    GetClientRect(Handle(), &area);
+    DrawEdge(dc, &area, EDGE_ETCHED, BF_RECT);
+  }
+};
 
 struct KindStyle {
   const char* window_class;
@@ -70,8 +75,7 @@ SIZE OuterSizeForClientTwips(int width_twips, int height_twips, DWORD style, DWO
 }
 
 void Form::CreateControls(HWND window, std::span<const ControlDefinition> controls) {
-  RegisterWindowClassOnce(kPaneClass, PaneProcedure, 0,
-                          reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  Pane::Register();
   dpi_ = ScreenDpi();
   for (const ControlDefinition* definition : CreationOrder(controls))
     controls_.push_back({definition, CreateOne(window, *definition)});
@@ -81,11 +85,14 @@ HWND Form::CreateOne(HWND window, const ControlDefinition& definition) {
   HWND parent = definition.parent ? Control(definition.parent) : window;
   KindStyle kind = StyleOf(definition.kind);
   DWORD style = WS_CHILD | kind.style | (definition.visible ? WS_VISIBLE : 0);
+  // A pane's object rides in the creation parameters, as for every window class of ours.
+  auto pane = definition.kind == ControlKind::Pane ? std::make_unique<Pane>() : nullptr;
   HWND control = CreateWindowExA(
       kind.ex_style, kind.window_class, definition.caption, style, TwipsToPixels(definition.left, dpi_),
       TwipsToPixels(definition.top, dpi_), TwipsToPixels(definition.width, dpi_),
       TwipsToPixels(definition.height, dpi_), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(definition.id)),
-      GetModuleHandleA(nullptr), nullptr);
+      GetModuleHandleA(nullptr), pane.get());
+  if (pane) panes_.push_back(std::move(pane));
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(definition.font)), FALSE);
   return control;
 }

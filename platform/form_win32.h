@@ -2,6 +2,7 @@
 // Creates a window's child controls from their table and finds them by name.
 #include <windows.h>
 
+#include <memory>
 #include <span>
 #include <string_view>
 #include <utility>
@@ -10,6 +11,7 @@
 #include "platform/font_win32.h"
 #include "platform/form.h"
 #include "platform/gdi_win32.h"
+#include "platform/window_win32.h"
 
 namespace hushwall {
 
@@ -48,6 +50,8 @@ class Form {
   int dpi_ = 96;
   std::vector<Created> controls_;
   std::vector<CachedFont> fonts_;
+  // The objects behind the panes, which are windows of our own class.
+  std::vector<std::unique_ptr<Window>> panes_;
 };
 
 }  // namespace hushwall

@@ -39,11 +39,10 @@ bool PictureBox::SetImage(HBITMAP bitmap) {
 bool PictureBox::LoadImageResource(const char* resource_name, HINSTANCE instance) {
   if (!instance) instance = GetModuleHandleA(nullptr);
   // A DIB section keeps the resource's exact colours whatever the display depth.
-  HANDLE loaded = LoadImageA(instance, resource_name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
-  if (!loaded) return false;
-  if (SetImage(static_cast<HBITMAP>(loaded))) return true;
-  DeleteObject(loaded);
-  return false;
+  Bitmap loaded(static_cast<HBITMAP>(LoadImageA(instance, resource_name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  if (!SetImage(loaded.Get())) return false;
+  loaded.Release();  // the image owns it now
+  return true;
 }
 
 int PictureBox::Width() const {
@@ -66,28 +65,12 @@ COLORREF PictureBox::Pixel(int x, int y) const {
 }
 
 LRESULT PictureBox::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_PAINT:
-      OnPaint();
-      return 0;
-    case WM_PRINTCLIENT:
-      PaintImage(reinterpret_cast<HDC>(wparam));
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    default:
-      return Window::HandleMessage(message, wparam, lparam);
-  }
+  // The image covers the whole control: nothing to erase.
+  if (message == WM_ERASEBKGND) return 1;
+  return Window::HandleMessage(message, wparam, lparam);
 }
 
-void PictureBox::OnPaint() {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(Handle(), &paint);
-  PaintImage(dc);
-  EndPaint(Handle(), &paint);
-}
-
-void PictureBox::PaintImage(HDC target) const {
+void PictureBox::Paint(HDC target) {
   if (image_) BitBlt(target, 0, 0, image_width_, image_height_, image_dc_.Get(), 0, 0, SRCCOPY);
 }
 

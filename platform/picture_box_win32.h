@@ -42,10 +42,9 @@ class PictureBox : public Window {
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  void Paint(HDC target) override;
 
  private:
-  void OnPaint();
-  void PaintImage(HDC target) const;
   void FitWindowToImage();
 
   std::string name_;

@@ -38,8 +38,23 @@ HWND Window::Create(const char* class_name, const char* caption, DWORD style, DW
 }
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  return DefWindowProcA(handle_, message, wparam, lparam);
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(handle_, &paint);
+      Paint(dc);
+      EndPaint(handle_, &paint);
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      Paint(reinterpret_cast<HDC>(wparam));
+      return 0;
+    default:
+      return DefWindowProcA(handle_, message, wparam, lparam);
+  }
 }
+
+void Window::Paint(HDC) {}
 
 LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_NCCREATE) {

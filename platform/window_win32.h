@@ -28,8 +28,13 @@ class Window {
   HWND Create(const char* class_name, const char* caption, DWORD style, DWORD ex_style, int x,
               int y, int width, int height, HWND parent, HMENU menu_or_id);
 
-  // Returns the message result; the default forwards to DefWindowProcA.
+  // Returns the message result. The default paints through Paint and forwards
+  // everything else to DefWindowProcA.
   virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  // Draws the client area on `dc`: the window's own DC inside BeginPaint/EndPaint for
+  // WM_PAINT, the caller's for WM_PRINTCLIENT, so a test can render the window into
+  // a bitmap of its own. The default draws nothing.
+  virtual void Paint(HDC dc);
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);

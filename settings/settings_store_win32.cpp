@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "platform/handles_win32.h"
+
 namespace hushwall {
 namespace {
 
@@ -11,28 +13,12 @@ std::string SectionPath(const std::string& application, const std::string& secti
   return "Software\\" + application + "\\" + section;
 }
 
-// Closes an open registry key when it goes out of scope.
-class OpenKey {
- public:
-  OpenKey() = default;
-  OpenKey(const OpenKey&) = delete;
-  OpenKey& operator=(const OpenKey&) = delete;
-  ~OpenKey() {
-    if (key_) RegCloseKey(key_);
-  }
-  HKEY* Out() { return &key_; }
-  HKEY Get() const { return key_; }
-
- private:
-  HKEY key_ = nullptr;
-};
-
 }  // namespace
 
 std::string RegistrySettingsStore::ReadSetting(const std::string& application, const std::string& section,
                                                const std::string& key) {
   if (!IsUsableSectionAddress(application, section)) return "";
-  OpenKey open;
+  RegistryKey open;
   if (RegOpenKeyExA(HKEY_CURRENT_USER, SectionPath(application, section).c_str(), 0, KEY_QUERY_VALUE,
                     open.Out()) != ERROR_SUCCESS) {
     return "";
@@ -58,7 +44,7 @@ std::string RegistrySettingsStore::ReadSetting(const std::string& application, c
 bool RegistrySettingsStore::WriteSetting(const std::string& application, const std::string& section,
                                          const std::string& key, const std::string& value) {
   if (!IsUsableSectionAddress(application, section)) return false;
-  OpenKey open;
+  RegistryKey open;
   if (RegCreateKeyExA(HKEY_CURRENT_USER, SectionPath(application, section).c_str(), 0, nullptr,
                       REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, open.Out(),
                       nullptr) != ERROR_SUCCESS) {

@@ -168,15 +168,6 @@ ButtonPicture PictureFromIcon(HICON icon) {
           PixelsToHimetric(height, LOGPIXELSY)};
 }
 
-void ReleaseButtonPicture(ButtonPicture& picture) {
-  if (picture.kind == ButtonPicture::Kind::kIcon && picture.handle) {
-    DestroyIcon(static_cast<HICON>(picture.handle));
-  } else if (picture.handle) {
-    DeleteObject(picture.handle);
-  }
-  picture = {};
-}
-
 double HimetricToPixelsX(HDC surface, int himetric) {
   return double(himetric) * GetDeviceCaps(surface, LOGPIXELSX) / kHimetricPerInch;
 }

@@ -30,7 +30,7 @@ void ForceTransparentBlitFallback(bool force);
 
 // The button's optional picture: an icon or a bitmap, with its natural size in
 // HiMetric units (hundredths of a millimetre), as picture objects report it.
-// The handle is not owned; see ReleaseButtonPicture.
+// The handle is not owned: a Win32Picture, or whoever made the picture, holds it.
 struct ButtonPicture {
   enum class Kind { kNone, kBitmap, kIcon };
   Kind kind = Kind::kNone;
@@ -45,8 +45,6 @@ struct ButtonPicture {
 // screen's resolution. A null handle gives an empty picture.
 ButtonPicture PictureFromBitmap(HBITMAP bitmap);
 ButtonPicture PictureFromIcon(HICON icon);
-// Destroys the picture's handle and empties it.
-void ReleaseButtonPicture(ButtonPicture& picture);
 
 // Pixel size of a HiMetric extent on `surface`, before rounding (the caller rounds).
 double HimetricToPixelsX(HDC surface, int himetric);

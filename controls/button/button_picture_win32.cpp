@@ -4,10 +4,11 @@
 
 namespace hushwall {
 
-Win32Picture::Win32Picture(ButtonPicture picture, std::string source)
-    : picture_(picture), source_(std::move(source)) {}
+Win32Picture::Win32Picture(Bitmap bitmap, std::string source)
+    : bitmap_(std::move(bitmap)), picture_(PictureFromBitmap(bitmap_.Get())), source_(std::move(source)) {}
 
-Win32Picture::~Win32Picture() { ReleaseButtonPicture(picture_); }
+Win32Picture::Win32Picture(Icon icon, std::string source)
+    : icon_(std::move(icon)), picture_(PictureFromIcon(icon_.Get())), source_(std::move(source)) {}
 
 PictureKind Win32Picture::Kind() const {
   switch (picture_.kind) {
@@ -17,28 +18,34 @@ PictureKind Win32Picture::Kind() const {
   }
 }
 
-std::shared_ptr<Win32Picture> PictureFromBitmapHandle(HBITMAP bitmap, std::string source) {
-  ButtonPicture picture = PictureFromBitmap(bitmap);
-  if (picture.Empty()) return nullptr;
-  return std::make_shared<Win32Picture>(picture, std::move(source));
+namespace {
+
+template <typename Owner>
+std::shared_ptr<Win32Picture> ReadablePicture(Owner handle, std::string source) {
+  auto picture = std::make_shared<Win32Picture>(std::move(handle), std::move(source));
+  if (picture->Gdi().Empty()) return nullptr;
+  return picture;
 }
 
-std::shared_ptr<Win32Picture> PictureFromIconHandle(HICON icon, std::string source) {
-  ButtonPicture picture = PictureFromIcon(icon);
-  if (picture.Empty()) return nullptr;
-  return std::make_shared<Win32Picture>(picture, std::move(source));
+}  // namespace
+
+std::shared_ptr<Win32Picture> PictureFromBitmapHandle(Bitmap bitmap, std::string source) {
+  return ReadablePicture(std::move(bitmap), std::move(source));
+}
+
+std::shared_ptr<Win32Picture> PictureFromIconHandle(Icon icon, std::string source) {
+  return ReadablePicture(std::move(icon), std::move(source));
 }
 
 std::shared_ptr<Win32Picture> LoadPictureResource(const std::string& name, HINSTANCE instance) {
   if (!instance) instance = GetModuleHandleA(nullptr);
-  if (HANDLE icon = LoadImageA(instance, name.c_str(), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)) {
-    if (auto picture = PictureFromIconHandle(static_cast<HICON>(icon), name)) return picture;
-    DestroyIcon(static_cast<HICON>(icon));
+  // Not shared: the picture destroys what it loaded.
+  Icon icon(static_cast<HICON>(LoadImageA(instance, name.c_str(), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
+  if (icon) {
+    if (auto picture = PictureFromIconHandle(std::move(icon), name)) return picture;
   }
-  if (HANDLE bitmap = LoadImageA(instance, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)) {
-    if (auto picture = PictureFromBitmapHandle(static_cast<HBITMAP>(bitmap), name)) return picture;
-    DeleteObject(bitmap);
-  }
+  Bitmap bitmap(static_cast<HBITMAP>(LoadImageA(instance, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  if (bitmap) return PictureFromBitmapHandle(std::move(bitmap), name);
   return nullptr;
 }
 

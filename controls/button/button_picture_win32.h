@@ -7,6 +7,7 @@
 #include <string>
 
 #include "controls/button/button_gdi_win32.h"
+#include "platform/gdi_win32.h"
 #include "platform/layout.h"
 #include "platform/picture.h"
 
@@ -14,11 +15,9 @@ namespace hushwall {
 
 class Win32Picture : public Picture {
  public:
-  // Takes ownership of the picture's handle.
-  Win32Picture(ButtonPicture picture, std::string source);
-  ~Win32Picture() override;
-  Win32Picture(const Win32Picture&) = delete;
-  Win32Picture& operator=(const Win32Picture&) = delete;
+  // An unreadable handle gives an empty picture (Gdi().Empty()); it is still released.
+  Win32Picture(Bitmap bitmap, std::string source);
+  Win32Picture(Icon icon, std::string source);
 
   PictureKind Kind() const override;
   std::int32_t WidthHiMetric() const override { return picture_.himetric_width; }
@@ -27,13 +26,17 @@ class Win32Picture : public Picture {
   const ButtonPicture& Gdi() const { return picture_; }
 
  private:
+  // One of the two holds the handle; picture_ describes it.
+  Bitmap bitmap_;
+  Icon icon_;
   ButtonPicture picture_;
   std::string source_;
 };
 
-// Owning pictures made from handles; nullptr for a null or unreadable handle.
-std::shared_ptr<Win32Picture> PictureFromBitmapHandle(HBITMAP bitmap, std::string source = "");
-std::shared_ptr<Win32Picture> PictureFromIconHandle(HICON icon, std::string source = "");
+// Pictures that take over the handle; nullptr (and the handle released) for a null or
+// unreadable handle.
+std::shared_ptr<Win32Picture> PictureFromBitmapHandle(Bitmap bitmap, std::string source = "");
+std::shared_ptr<Win32Picture> PictureFromIconHandle(Icon icon, std::string source = "");
 // A picture from the program's resources: an icon group of that name, else a bitmap.
 std::shared_ptr<Win32Picture> LoadPictureResource(const std::string& name,
                                                   HINSTANCE instance = nullptr);

@@ -78,6 +78,8 @@ bool MyButtonWindow::Create(int x, int y, int width, int height, int control_id,
 }
 
 void MyButtonWindow::Paint(HDC target) {
+  // Until its properties are in place the button has nothing to show.
+  if (!ready_) return;
   canvas_.SetPresentTarget(target);
   RunPendingShow();
   core_.Refresh();
@@ -112,16 +114,6 @@ LRESULT MyButtonWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam
     return Window::HandleMessage(message, wparam, lparam);
   }
   switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(Handle(), &paint);
-      Paint(dc);
-      EndPaint(Handle(), &paint);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wparam));
-      return 0;
     case WM_ERASEBKGND:
       return 1;
     case WM_SIZE:

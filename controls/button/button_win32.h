@@ -41,7 +41,7 @@ class MyButtonWindow : public Window, private ButtonWindow, private ButtonHost {
 
   // The one paint entry (WM_PAINT and WM_PRINTCLIENT): redraws the current state and
   // copies it to `target`.
-  void Paint(HDC target);
+  void Paint(HDC target) override;
   // Paints one state and copies it to `target`.
   void RenderState(HDC target, std::int16_t state);
   // The hosting window was shown again: the skin is looked up anew.

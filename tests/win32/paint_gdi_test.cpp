@@ -198,7 +198,8 @@ TEST(DrawPictureTest, BitmapCopiesItsTopLeftKeyedWithPictureTColourOnBothPaths) 
     if ((x + 2 * y) % 5 == 0) return kMagenta;
     return RGB(x * 20, y * 25, 77);
   };
-  ButtonPicture picture = PictureFromBitmap(MakeBitmap(10, 8, colour_at));
+  const Bitmap bitmap(MakeBitmap(10, 8, colour_at));
+  ButtonPicture picture = PictureFromBitmap(bitmap.Get());
   ASSERT_EQ(picture.kind, ButtonPicture::Kind::kBitmap);
   for (bool force : {false, true}) {
     FallbackSwitch path(force);
@@ -215,12 +216,11 @@ TEST(DrawPictureTest, BitmapCopiesItsTopLeftKeyedWithPictureTColourOnBothPaths) 
       }
     }
   }
-  ReleaseButtonPicture(picture);
-  EXPECT_TRUE(picture.Empty());
 }
 
 TEST(DrawPictureTest, IconIsStretchedWithItsOwnTransparency) {
-  ButtonPicture picture = PictureFromIcon(MakeHalfIcon(kRed));
+  const Icon icon(MakeHalfIcon(kRed));
+  ButtonPicture picture = PictureFromIcon(icon.Get());
   ASSERT_EQ(picture.kind, ButtonPicture::Kind::kIcon);
   DibSurface surface(40, 40, RGB(0, 0, 255));
   // The picture key plays no part for icons, even when it equals the icon's colour.
@@ -231,7 +231,6 @@ TEST(DrawPictureTest, IconIsStretchedWithItsOwnTransparency) {
       ASSERT_EQ(surface.Pixel(x, y), opaque ? kRed : RGB(0, 0, 255)) << x << "," << y;
     }
   }
-  ReleaseButtonPicture(picture);
 }
 
 TEST(DrawPictureTest, EmptyPictureDrawsNothing) {
@@ -244,12 +243,10 @@ TEST(DrawPictureTest, EmptyPictureDrawsNothing) {
 TEST(PictureSizeTest, HimetricSizeConvertsBackToThePixelSize) {
   DibSurface surface(1, 1);
   for (int pixels : {1, 13, 15, 16, 17, 32, 48, 100}) {
-    ButtonPicture picture = PictureFromBitmap(MakeBitmap(pixels, pixels + 1, [](int, int) {
-      return kWhite;
-    }));
+    const Bitmap bitmap(MakeBitmap(pixels, pixels + 1, [](int, int) { return kWhite; }));
+    ButtonPicture picture = PictureFromBitmap(bitmap.Get());
     EXPECT_EQ(int(HimetricToPixelsX(surface.Dc(), picture.himetric_width) + 0.5), pixels);
     EXPECT_EQ(int(HimetricToPixelsY(surface.Dc(), picture.himetric_height) + 0.5), pixels + 1);
-    ReleaseButtonPicture(picture);
   }
 }
 
@@ -283,7 +280,8 @@ TEST(DrawDisabledPictureTest, BitmapBecomesAnEmbossedSilhouetteOnBothPaths) {
     return kWhite;
   };
   auto is_dark = [&](int x, int y) { return GetRValue(colour_at(x, y)) < 128; };
-  ButtonPicture picture = PictureFromBitmap(MakeBitmap(10, 10, colour_at));
+  const Bitmap bitmap(MakeBitmap(10, 10, colour_at));
+  ButtonPicture picture = PictureFromBitmap(bitmap.Get());
   ASSERT_NE(GetSysColor(COLOR_3DHILIGHT), GetSysColor(COLOR_BTNSHADOW));
   for (bool force : {false, true}) {
     FallbackSwitch path(force);
@@ -293,30 +291,29 @@ TEST(DrawDisabledPictureTest, BitmapBecomesAnEmbossedSilhouetteOnBothPaths) {
     ASSERT_TRUE(DrawDisabledPicture(surface.Dc(), picture, 2, 3, 10, 10, kMagenta));
     ExpectEmbossed(surface, before, 2, 3, 10, 10, is_dark, force ? "fallback" : "platform");
   }
-  ReleaseButtonPicture(picture);
 }
 
 TEST(DrawDisabledPictureTest, BitmapNeedsNoValidPictureKey) {
   // Only an icon is laid on the key colour; a bitmap's silhouette ignores it.
   auto colour_at = [](int x, int y) { return x == y ? kBlack : kWhite; };
-  ButtonPicture picture = PictureFromBitmap(MakeBitmap(6, 6, colour_at));
+  const Bitmap bitmap(MakeBitmap(6, 6, colour_at));
+  ButtonPicture picture = PictureFromBitmap(bitmap.Get());
   DibSurface surface(10, 10), before(10, 10);
   PaintBackground(surface);
   PaintBackground(before);
   ASSERT_TRUE(DrawDisabledPicture(surface.Dc(), picture, 1, 1, 6, 6, 0x800000FF));
   ExpectEmbossed(surface, before, 1, 1, 6, 6, [](int x, int y) { return x == y; }, "bitmap");
-  ReleaseButtonPicture(picture);
 }
 
 TEST(DrawDisabledPictureTest, IconAreaOutsideTheIconStaysUnpainted) {
   // The icon's transparent half shows the picture key (white here), which is light.
-  ButtonPicture picture = PictureFromIcon(MakeHalfIcon(RGB(30, 30, 90)));
+  const Icon icon(MakeHalfIcon(RGB(30, 30, 90)));
+  ButtonPicture picture = PictureFromIcon(icon.Get());
   DibSurface surface(24, 24), before(24, 24);
   PaintBackground(surface);
   PaintBackground(before);
   ASSERT_TRUE(DrawDisabledPicture(surface.Dc(), picture, 4, 4, 16, 16, kWhite));
   ExpectEmbossed(surface, before, 4, 4, 16, 16, [](int x, int) { return x < 8; }, "icon");
-  ReleaseButtonPicture(picture);
 }
 
 TEST(BackBufferTest, PresentsWhatWasDrawnAtTheGivenOffset) {

@@ -255,12 +255,12 @@ TEST_F(MainWindowTest, LoadStepRunsInOrderAndLeavesTheWindowHiddenAndCentred) {
   EXPECT_EQ(client.right, TwipsToPixels(6690, ScreenDpi()));
   EXPECT_EQ(client.bottom, TwipsToPixels(4110, ScreenDpi()));
   EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(window.Handle(), WM_GETICON, ICON_BIG, 0)),
-            window.Pictures().green_img);
+            window.Pictures().green_img.Get());
 
   ASSERT_EQ(services.tray_calls.size(), 1u);
   const TrayIconData& added = services.tray_calls[0].record;
   EXPECT_EQ(added.owner, Value(window.TrayOwner()));
-  EXPECT_EQ(added.icon, Value(window.Pictures().green_img));
+  EXPECT_EQ(added.icon, Value(window.Pictures().green_img.Get()));
   EXPECT_STREQ(added.tip, "HushWall");
   EXPECT_EQ(SendMessageA(window.ControlHandle("lstRemoves"), LB_GETCOUNT, 0, 0), 1);
 }
@@ -448,17 +448,15 @@ TEST_F(MainWindowTest, MenusHoldTheirEntriesAndDisableSwapsTheTrayEntries) {
   EXPECT_STREQ(title, "File");
   EXPECT_EQ(MenuTexts(GetSubMenu(bar, 0)), (std::vector<std::string>{"Close", "Help", "About"}));
 
-  HMENU tray = window.BuildPopup(window.TrayMenu(), MenuCommand::ShowWindow);
-  EXPECT_EQ(MenuTexts(tray), (std::vector<std::string>{"-", "Show HushWall", "-", "Disable HushWall",
-                                                       "-", "Cancel", "-", "Exit"}));
-  EXPECT_EQ(GetMenuDefaultItem(tray, FALSE, 0), static_cast<UINT>(MenuCommand::ShowWindow));
-  DestroyMenu(tray);
+  MenuHandle tray = window.BuildPopup(window.TrayMenu(), MenuCommand::ShowWindow);
+  EXPECT_EQ(MenuTexts(tray.Get()), (std::vector<std::string>{"-", "Show HushWall", "-", "Disable HushWall",
+                                                             "-", "Cancel", "-", "Exit"}));
+  EXPECT_EQ(GetMenuDefaultItem(tray.Get(), FALSE, 0), static_cast<UINT>(MenuCommand::ShowWindow));
 
   window.RunMenuCommand(MenuCommand::DisablePopup);
   tray = window.BuildPopup(window.TrayMenu(), MenuCommand::ShowWindow);
-  EXPECT_EQ(MenuTexts(tray), (std::vector<std::string>{"-", "Show HushWall", "-", "Enable HushWall",
-                                                       "-", "Cancel", "-", "Exit"}));
-  DestroyMenu(tray);
+  EXPECT_EQ(MenuTexts(tray.Get()), (std::vector<std::string>{"-", "Show HushWall", "-", "Enable HushWall",
+                                                             "-", "Cancel", "-", "Exit"}));
 }
 
 bool menu_seen;
@@ -535,11 +533,11 @@ TEST_F(MainWindowTest, LoggedBlockAnimatesTheIconThroughEightFramesBackToGreen) 
   for (const auto& call : services.tray_calls)
     if (call.action == TrayAction::kModify) shown.push_back(call.record.icon);
   std::vector<TrayHandle> frames;
-  for (HICON frame : window.Pictures().imgMoon)
-    frames.push_back(Value(frame));
+  for (const Icon& frame : window.Pictures().imgMoon)
+    frames.push_back(Value(frame.Get()));
   EXPECT_EQ(shown, frames);
   EXPECT_EQ(window.TrayRecord().icon,
-            Value(window.Pictures().green_img));
+            Value(window.Pictures().green_img.Get()));
   EXPECT_EQ(window.State().BlockedCount(), 1);
   char count[16] = {};
   GetWindowTextA(window.ControlHandle("lblBlocked"), count, sizeof(count));
@@ -558,7 +556,7 @@ TEST_F(MainWindowTest, DisableDuringTheAnimationStopsItOnTheRedPicture) {
   ASSERT_TRUE(window.AnimationRunning());
   window.RunMenuCommand(MenuCommand::DisablePopup);
   const std::size_t calls = services.tray_calls.size();
-  const TrayHandle red = Value(window.Pictures().red_img);
+  const TrayHandle red = Value(window.Pictures().red_img.Get());
   EXPECT_FALSE(window.AnimationRunning());
 
   // What would have been the rest of the animation passes with no frame shown.
@@ -571,7 +569,7 @@ TEST_F(MainWindowTest, DisableDuringTheAnimationStopsItOnTheRedPicture) {
   EXPECT_EQ(window.TrayRecord().icon, red) << "a shell restart would add the red picture";
 
   window.RunMenuCommand(MenuCommand::EnablePopup);
-  EXPECT_EQ(window.TrayRecord().icon, Value(window.Pictures().green_img));
+  EXPECT_EQ(window.TrayRecord().icon, Value(window.Pictures().green_img.Get()));
 }
 
 int own_ticks;
@@ -585,7 +583,7 @@ TEST_F(MainWindowTest, DisableStopsTheScanAndEnableRestartsIt) {
   EXPECT_FALSE(window.ScanRunning());
   EXPECT_EQ(services.tray_calls.back().action, TrayAction::kModify);
   EXPECT_EQ(services.tray_calls.back().record.icon,
-            Value(window.Pictures().red_img));
+            Value(window.Pictures().red_img.Get()));
   EXPECT_STREQ(services.tray_calls.back().record.tip, "HushWall");
 
   TestWindow popup("Switch test - Opera", WS_OVERLAPPEDWINDOW);
@@ -602,7 +600,7 @@ TEST_F(MainWindowTest, DisableStopsTheScanAndEnableRestartsIt) {
   window.RunMenuCommand(MenuCommand::EnablePopup);
   EXPECT_TRUE(window.ScanRunning());
   EXPECT_EQ(services.tray_calls.back().record.icon,
-            Value(window.Pictures().green_img));
+            Value(window.Pictures().green_img.Get()));
   EXPECT_TRUE(PumpUntil([&] { return popup.Closed(); }));
 }
 

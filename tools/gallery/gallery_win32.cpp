@@ -90,12 +90,12 @@ struct Row {
 };
 
 PictureRef Ball() {
-  static PictureRef ball = PictureFromBitmapHandle(BallBitmap(), "ball");
+  static PictureRef ball = PictureFromBitmapHandle(Bitmap(BallBitmap()), "ball");
   return ball;
 }
 
 PictureRef BallIconPicture() {
-  static PictureRef icon = PictureFromIconHandle(BallIcon(), "ball icon");
+  static PictureRef icon = PictureFromIconHandle(Icon(BallIcon()), "ball icon");
   return icon;
 }
 

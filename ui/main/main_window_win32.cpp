@@ -15,9 +15,10 @@ constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMI
 constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT;
 constexpr char kTrayOwnerProperty[] = "HushWall.frmMain";
 
-HICON LoadPicture(int id) {
-  return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON,
-                                       32, 32, LR_DEFAULTCOLOR));
+// Not shared: each picture is this window's own, destroyed with it.
+Icon LoadPicture(int id) {
+  return Icon(static_cast<HICON>(
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR)));
 }
 
 void AppendEntries(HMENU menu, const Menu& entries) {
@@ -34,13 +35,6 @@ void AppendEntries(HMENU menu, const Menu& entries) {
 TrayPictures::TrayPictures()
     : green_img(LoadPicture(IDI_GREEN_IMG)), red_img(LoadPicture(IDI_RED_IMG)) {
   for (int frame = 0; frame < IDI_MOON_COUNT; ++frame) imgMoon[frame] = LoadPicture(IDI_MOON_0 + frame);
-}
-
-TrayPictures::~TrayPictures() {
-  if (green_img) DestroyIcon(green_img);
-  if (red_img) DestroyIcon(red_img);
-  for (HICON frame : imgMoon)
-    if (frame) DestroyIcon(frame);
 }
 
 frmMain::frmMain(ProgramPorts ports)
@@ -63,7 +57,7 @@ UINT frmMain::ShowInstanceMessage() {
 
 void frmMain::Load() {
   RegisterClassOnce(kClassName, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
-                    pictures_.green_img);
+                    pictures_.green_img.Get());
   taskbar_created_ = RegisterWindowMessageA("TaskbarCreated");
   HMENU menu_bar = CreateMenu();
   HMENU file = CreatePopupMenu();
@@ -73,8 +67,8 @@ void frmMain::Load() {
                                        kMainExStyle, true);
   Create(kClassName, kMainCaption, kMainStyle, kMainExStyle, CW_USEDEFAULT, CW_USEDEFAULT,
          outer.cx, outer.cy, nullptr, menu_bar);
-  SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(pictures_.green_img));
-  SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(pictures_.green_img));
+  SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(pictures_.green_img.Get()));
+  SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(pictures_.green_img.Get()));
   CreateControls();
   AddDialogWindow(Handle());
   LoadStep();
@@ -91,13 +85,13 @@ void frmMain::CreateControls() {
   auto hold = [&](const char* name, HICON picture) {
     SendMessageA(ControlHandle(name), STM_SETICON, reinterpret_cast<WPARAM>(picture), 0);
   };
-  hold("green_img", pictures_.green_img);
-  hold("red_img", pictures_.red_img);
+  hold("green_img", pictures_.green_img.Get());
+  hold("red_img", pictures_.red_img.Get());
   static constexpr const char* kMoonNames[] = {"imgMoon(0)", "imgMoon(1)", "imgMoon(2)",
                                                "imgMoon(3)", "imgMoon(4)", "imgMoon(5)",
                                                "imgMoon(6)", "imgMoon(7)"};
   for (int frame = 0; frame < StatusAnimation::kFrameCount; ++frame)
-    hold(kMoonNames[frame], pictures_.imgMoon[frame]);
+    hold(kMoonNames[frame], pictures_.imgMoon[frame].Get());
 
   // The shell reports the icon's mouse activity to this hidden check box.
   HWND owner = TrayOwner();
@@ -131,12 +125,12 @@ void frmMain::CentreOnScreen() {
 }
 
 void frmMain::AddTrayIcon() {
-  ports_.tray.SetTrayIcon(TrayAction::kAdd, TrayOwner(), pictures_.green_img, kTrayTip);
+  ports_.tray.SetTrayIcon(TrayAction::kAdd, TrayOwner(), pictures_.green_img.Get(), kTrayTip);
   tray_icon_shown_ = true;
 }
 
 void frmMain::RemoveTrayIcon() {
-  ports_.tray.SetTrayIcon(TrayAction::kDelete, TrayOwner(), pictures_.green_img, kTrayTip);
+  ports_.tray.SetTrayIcon(TrayAction::kDelete, TrayOwner(), pictures_.green_img.Get(), kTrayTip);
   tray_icon_shown_ = false;
 }
 
@@ -236,25 +230,24 @@ void frmMain::OnTrayMouse(unsigned mouse_message) {
   }
 }
 
-HMENU frmMain::BuildPopup(const Menu& menu, MenuCommand default_entry) const {
-  HMENU popup = CreatePopupMenu();
-  AppendEntries(popup, menu);
+MenuHandle frmMain::BuildPopup(const Menu& menu, MenuCommand default_entry) const {
+  MenuHandle popup(CreatePopupMenu());
+  AppendEntries(popup.Get(), menu);
   if (default_entry != MenuCommand::None)
-    SetMenuDefaultItem(popup, static_cast<UINT>(default_entry), FALSE);
+    SetMenuDefaultItem(popup.Get(), static_cast<UINT>(default_entry), FALSE);
   return popup;
 }
 
 void frmMain::ShowTrayMenu(const Menu& menu, UINT flags, MenuCommand default_entry) {
   POINT cursor;
   GetCursorPos(&cursor);
-  HMENU popup = BuildPopup(menu, default_entry);
+  const MenuHandle popup = BuildPopup(menu, default_entry);
   // Without the foreground switch a click outside the menu would not close it, and
   // the posted message lets the menu's loop see that it has ended.
   SetForegroundWindow(Handle());
-  UINT chosen = TrackPopupMenu(popup, flags | TPM_RETURNCMD | TPM_NONOTIFY, cursor.x, cursor.y, 0,
+  UINT chosen = TrackPopupMenu(popup.Get(), flags | TPM_RETURNCMD | TPM_NONOTIFY, cursor.x, cursor.y, 0,
                                Handle(), nullptr);
   PostMessageA(Handle(), WM_NULL, 0, 0);
-  DestroyMenu(popup);
   if (chosen != 0) RunMenuCommand(static_cast<MenuCommand>(chosen));
 }
 
@@ -301,13 +294,13 @@ void frmMain::Disable() {
   // A running animation would end on the green picture while blocking is off.
   KillTimer(Handle(), kAnimateTimer);
   animation_.Stop();
-  ports_.tray.ChangeIcon(pictures_.red_img);
+  ports_.tray.ChangeIcon(pictures_.red_img.Get());
   blocking_.Disable();
 }
 
 void frmMain::Enable() {
   SetTimer(Handle(), kWindowCheckTimer, kScanPeriodMs, nullptr);
-  ports_.tray.ChangeIcon(pictures_.green_img);
+  ports_.tray.ChangeIcon(pictures_.green_img.Get());
   blocking_.Enable();
 }
 
@@ -353,10 +346,10 @@ void frmMain::OnLoggedBlock() {
 
 void frmMain::tmrAnimate_Timer() {
   StatusAnimation::Step step = animation_.Tick();
-  ports_.tray.ChangeIcon(pictures_.imgMoon[step.frame_shown]);
+  ports_.tray.ChangeIcon(pictures_.imgMoon[step.frame_shown].Get());
   if (step.finished) {
     KillTimer(Handle(), kAnimateTimer);
-    ports_.tray.StoreIcon(pictures_.green_img);
+    ports_.tray.StoreIcon(pictures_.green_img.Get());
   }
 }
 

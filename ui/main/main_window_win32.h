@@ -10,6 +10,7 @@
 #include "engine/blocking_state.h"
 #include "engine/engine.h"
 #include "platform/form_win32.h"
+#include "platform/handles_win32.h"
 #include "platform/window_win32.h"
 #include "ui/main/list_box_win32.h"
 #include "ui/main/list_commands.h"
@@ -24,13 +25,10 @@ namespace hushwall {
 // The icon pictures: the enabled and disabled pictures and the animation frames.
 struct TrayPictures {
   TrayPictures();
-  ~TrayPictures();
-  TrayPictures(const TrayPictures&) = delete;
-  TrayPictures& operator=(const TrayPictures&) = delete;
 
-  HICON green_img = nullptr;
-  HICON red_img = nullptr;
-  std::array<HICON, StatusAnimation::kFrameCount> imgMoon{};
+  Icon green_img;
+  Icon red_img;
+  std::array<Icon, StatusAnimation::kFrameCount> imgMoon;
 };
 
 class frmMain : public Window, private BlockListener, private ListCommandHost {
@@ -75,8 +73,8 @@ class frmMain : public Window, private BlockListener, private ListCommandHost {
   bool ScanRunning() const { return blocking_.Enabled(); }
   bool AnimationRunning() const { return animation_.Running(); }
   bool TrayIconShown() const { return tray_icon_shown_; }
-  // Builds the popup menu as it would open now; the caller destroys it.
-  HMENU BuildPopup(const Menu& menu, MenuCommand default_entry) const;
+  // Builds the popup menu as it would open now.
+  MenuHandle BuildPopup(const Menu& menu, MenuCommand default_entry) const;
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;

@@ -8,13 +8,8 @@ namespace {
 constexpr char kInstanceName[] = "Local\\Vantel HushWall.Instance";
 }  // namespace
 
-SingleInstance::SingleInstance() {
-  mutex_ = CreateMutexA(nullptr, FALSE, kInstanceName);
+SingleInstance::SingleInstance() : mutex_(CreateMutexA(nullptr, FALSE, kInstanceName)) {
   first_ = !(mutex_ && GetLastError() == ERROR_ALREADY_EXISTS);
-}
-
-SingleInstance::~SingleInstance() {
-  if (mutex_) CloseHandle(mutex_);
 }
 
 bool SingleInstance::BringRunningInstanceForward() {

@@ -3,13 +3,14 @@
 // second engine that closes every window twice and overwrites the remove list file.
 #include <windows.h>
 
+#include "platform/handles_win32.h"
+
 namespace hushwall {
 
 class SingleInstance {
  public:
   // Claims the session's instance name.
   SingleInstance();
-  ~SingleInstance();
   SingleInstance(const SingleInstance&) = delete;
   SingleInstance& operator=(const SingleInstance&) = delete;
 
@@ -21,7 +22,7 @@ class SingleInstance {
   static bool BringRunningInstanceForward();
 
  private:
-  HANDLE mutex_ = nullptr;
+  KernelHandle mutex_;
   bool first_ = true;
 };
 

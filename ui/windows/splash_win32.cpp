@@ -42,9 +42,9 @@ void ProcessPendingMessages() {
 
 }  // namespace
 
-HBITMAP LoadSplashPicture() {
-  return static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_SPLASH), IMAGE_BITMAP,
-                                         0, 0, LR_CREATEDIBSECTION));
+Bitmap LoadSplashPicture() {
+  return Bitmap(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_SPLASH),
+                                                IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
 bool Splash::PictureBox::Create(HWND parent, HBITMAP picture, int width, int height) {
@@ -55,17 +55,12 @@ bool Splash::PictureBox::Create(HWND parent, HBITMAP picture, int width, int hei
          nullptr;
 }
 
+void Splash::PictureBox::Paint(HDC dc) { PaintPicture(dc, picture_); }
+
 LRESULT Splash::PictureBox::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_ERASEBKGND:
       return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(Handle(), &paint);
-      PaintPicture(dc, picture_);
-      EndPaint(Handle(), &paint);
-      return 0;
-    }
     case WM_CTLCOLORSTATIC: {
       HDC dc = reinterpret_cast<HDC>(wparam);
       SetTextColor(dc, kLabelColour);
@@ -85,7 +80,7 @@ Splash::~Splash() {
 
 bool Splash::Show(std::function<void()> on_pause_end) {
   if (Handle() || pause_over_) return false;
-  picture_.Reset(LoadSplashPicture());
+  picture_ = LoadSplashPicture();
   BITMAP info{};
   if (!picture_ || GetObjectA(picture_.Get(), sizeof info, &info) != sizeof info) return false;
 
@@ -132,9 +127,6 @@ LRESULT Splash::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_ERASEBKGND:
       return 1;
-    case WM_PAINT:
-      OnPaint();
-      return 0;
     case WM_TIMER:
       if (wparam == kPauseTimer) tmrPause_Timer();
       return 0;
@@ -149,12 +141,7 @@ LRESULT Splash::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   }
 }
 
-void Splash::OnPaint() {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(Handle(), &paint);
-  PaintPicture(dc, picture_.Get());
-  EndPaint(Handle(), &paint);
-}
+void Splash::Paint(HDC dc) { PaintPicture(dc, picture_.Get()); }
 
 void Splash::tmrPause_Timer() { EndPause(); }
 

@@ -16,8 +16,8 @@
 namespace hushwall {
 
 // The splash picture from the program's resources, as a DIB section so that it keeps
-// its exact colours; nullptr when it cannot be loaded. The caller owns it.
-HBITMAP LoadSplashPicture();
+// its exact colours; empty when it cannot be loaded.
+Bitmap LoadSplashPicture();
 
 class Splash : public Window {
  public:
@@ -39,6 +39,7 @@ class Splash : public Window {
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  void Paint(HDC dc) override;
 
  private:
   // picMainSkin: shows the picture and draws the label over it.
@@ -48,6 +49,7 @@ class Splash : public Window {
 
    protected:
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+    void Paint(HDC dc) override;
 
    private:
     HBITMAP picture_ = nullptr;
@@ -55,7 +57,6 @@ class Splash : public Window {
 
   void Load(int width, int height);
   void CreateVersionLabel();
-  void OnPaint();
   void tmrPause_Timer();
   void EndPause();
 
