@@ -264,6 +264,7 @@ void MProgress::SetDisablePercent(bool value) {
   Notify("NoPercent");
   if (!manual_refresh_) {
     caption_text_.clear();
+    caption_stale_ = true;
     PaintBar();
   }
 }
