@@ -36,7 +36,8 @@ class ProgressSurface {
  public:
   virtual ~ProgressSurface() = default;
   // Position on the face (for the bar) and size. The image keeps its pixels where the
-  // old and new sizes overlap; new pixels show the back colour.
+  // old and new sizes overlap; new pixels show the back colour. Throws for a negative
+  // width or height.
   virtual void Place(const BarRect& rect) = 0;
   virtual std::int32_t Width() = 0;
   virtual std::int32_t Height() = 0;

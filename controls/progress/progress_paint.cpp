@@ -33,9 +33,9 @@ void MProgress::PositionBar() {
   const BarRect old = bar_;
   window_.Bar().Place(*place);
   bar_ = *place;
-  // Text on the bar sits in the bar's own coordinates; when its origin moves the text
-  // must move with the face's.
-  if (old.left != bar_.left || old.top != bar_.top) caption_stale_ = true;
+  // The bar's image holds text only where the bar was; a moved or grown bar needs the
+  // caption printed again.
+  if (old != bar_) caption_stale_ = true;
   if (old.width != bar_.width || old.height != bar_.height) BarResized();
 }
 

@@ -151,9 +151,13 @@ TEST(ProgressPaint, CaptionShowsAfterClearsAndLookChanges) {
     EXPECT_EQ(s.window.Shown(row.x, 8), kFore);
     EXPECT_EQ(s.window.face.prints.back().text, s.progress.CaptionText());
   }
-  // An emptied caption leaves no old text behind.
+  // A grown bar carries the text into its new column although the whole percent
+  // stayed, and an emptied caption leaves no old text behind.
   Shown s(100, 20, 0);
   s.progress.SetValue(C(50));
+  s.progress.SetValue(C(50.9));
+  ASSERT_EQ(s.progress.BarPlace().width, 51);
+  EXPECT_EQ(s.window.Shown(49, 8), kBack);
   s.progress.SetDisablePercent(true);
   EXPECT_EQ(s.window.Shown(55, 8), kBack);
 }
