@@ -401,4 +401,47 @@ void MProgress::SetScaleMode(std::int32_t value) {
   Notify("ScaleMode");
 }
 
+const ProgressMemberInfo* ProgressMembers(std::size_t& count) {
+  static constexpr ProgressMemberInfo kMembers[] = {
+      {"Alignment", ""},
+      {"BackColor", "Sets object's background color."},
+      {"Blend", ""},
+      {"BorderStyle", "Sets object's borderstyle."},
+      {"Caption", ""},
+      {"Caption2", ""},
+      {"CustomCaption", "Sets object's custom \"Done!\" text."},
+      {"Direction", ""},
+      {"DisablePercent", ""},
+      {"Fade", "Show colorfade?"},
+      {"FadeBG1", "Sets object's fade color one for background."},
+      {"FadeBG2", "Sets object's fade color two for background."},
+      {"FadeFG1", "Sets object's fade color one for foreground."},
+      {"FadeFG2", "Sets object's fade color two for foreground."},
+      {"FadeStyle", "Sets object's color fading style."},
+      {"Font", "Sets object's font."},
+      {"ForeColor", "Sets object's foreground color."},
+      {"ManualRefresh", "Refresh must be invoked manually through code?"},
+      {"Max", "Sets object's max value."},
+      {"Min", "Sets object's minimal value."},
+      {"Percent", "Returns percent value."},
+      {"ScaleMode", "Returns/sets object's scalemode."},
+      {"ShowCustomCaption", ""},
+      {"Value", "Sets object's position value."},
+      {"Refresh", "Refresh object."},
+      {"SetParent", "Sets object's parent."},
+      {"BarResize", "Occurs when the progress bar of a control has resized."},
+      {"Change", "Occurs when the contents of a control have changed."},
+      {"Click", "Occurs when the user presses the mouse button."},
+      {"KeyDown", "Occurs when the user presses a key while an object has the focus."},
+      {"KeyPress", "Occurs when the user presses and releases an ANSI key."},
+      {"KeyUp", "Occurs when the user releases a key while an object has the focus."},
+      {"MouseDown", "Occurs when the user presses the mouse button while an object has the focus."},
+      {"MouseMove", "Occurs when the user moves the mouse."},
+      {"MouseUp", "Occurs when the user releases the mouse button while an object has the focus."},
+      {"Resize", "Occurs when the size of a control has changed."},
+  };
+  count = std::size(kMembers);
+  return kMembers;
+}
+
 }  // namespace hushwall

@@ -2,6 +2,7 @@
 // The progress bar: its range, value and percentage, its properties and persisted
 // set, and its drawing on the surfaces of its ProgressWindow. It reports to its
 // ProgressHost; neither knows anything of Windows here.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -202,5 +203,13 @@ class MProgress {
   // after the surfaces were cleared or the caption's look or place changed.
   bool caption_stale_ = false;
 };
+
+// The members a property browser shows, with the description it publishes for each
+// ("" for none).
+struct ProgressMemberInfo {
+  const char* name;
+  const char* description;
+};
+const ProgressMemberInfo* ProgressMembers(std::size_t& count);
 
 }  // namespace hushwall

@@ -5,6 +5,7 @@
 
 #include "controls/progress/m_progress.h"
 #include "platform/control_error.h"
+#include "platform/layout.h"
 #include "support/progress_fakes.h"
 
 namespace hushwall {
@@ -66,58 +67,52 @@ TEST_F(ProgressModelTest, NewInstance) {
   EXPECT_EQ(progress.ValueRange(), C(10000));
 }
 
-// Each row: a setter with an argument, the error it raises (0 none) and what the
-// property reads afterwards.
+// Each row: a setter with an argument, the error it raises (0 none, -1 the
+// platform's own) and what the property reads afterwards.
 TEST_F(ProgressModelTest, SetterChecks) {
-  struct Row {
-    const char* what;
-    std::function<void(MProgress&)> set;
-    std::function<std::int64_t(MProgress&)> get;
+  using Set = void (MProgress::*)(std::int32_t);
+  using Get = std::int32_t (MProgress::*)() const;
+  const struct {
+    Set set;
+    Get get;
+    std::int32_t argument;
     int error;
-    std::int64_t after;
+    std::int32_t after;
+  } rows[] = {
+      {&MProgress::SetAlignment, &MProgress::Alignment, 255, 0, 255},
+      {&MProgress::SetAlignment, &MProgress::Alignment, 256, 6, 0},
+      {&MProgress::SetAlignment, &MProgress::Alignment, -1, 6, 0},
+      {&MProgress::SetFade, &MProgress::Fade, 256, 6, 2},
+      {&MProgress::SetFade, &MProgress::Fade, 3, 0, 3},
+      {&MProgress::SetFadeStyle, &MProgress::FadeStyle, 5, 0, 1},
+      {&MProgress::SetFadeStyle, &MProgress::FadeStyle, -1, 6, 1},
+      {&MProgress::SetFadeStyle, &MProgress::FadeStyle, 0, 0, 0},
+      {&MProgress::SetBorderStyle, &MProgress::BorderStyle, 9, 0, 6},
+      {&MProgress::SetBorderStyle, &MProgress::BorderStyle, -3, 0, -3},
+      {&MProgress::SetScaleMode, &MProgress::ScaleMode, 40000, 6, 1},
+      {&MProgress::SetScaleMode, &MProgress::ScaleMode, -32768, 0, -32768},
+      {&MProgress::SetScaleMode, &MProgress::ScaleMode, 99, -1, 99},  // stored, then rejected
   };
-  const auto alignment = [](MProgress& p) { return std::int64_t(p.Alignment()); };
-  const auto fade = [](MProgress& p) { return std::int64_t(p.Fade()); };
-  const auto fade_style = [](MProgress& p) { return std::int64_t(p.FadeStyle()); };
-  const auto border = [](MProgress& p) { return std::int64_t(p.BorderStyle()); };
-  const auto scale = [](MProgress& p) { return std::int64_t(p.ScaleMode()); };
-  const Row rows[] = {
-      {"Alignment 255", [](MProgress& p) { p.SetAlignment(255); }, alignment, 0, 255},
-      {"Alignment 256", [](MProgress& p) { p.SetAlignment(256); }, alignment, 6, 0},
-      {"Alignment -1", [](MProgress& p) { p.SetAlignment(-1); }, alignment, 6, 0},
-      {"Fade 256", [](MProgress& p) { p.SetFade(256); }, fade, 6, 2},
-      {"Fade 3", [](MProgress& p) { p.SetFade(3); }, fade, 0, 3},
-      {"FadeStyle 5", [](MProgress& p) { p.SetFadeStyle(5); }, fade_style, 0, 1},
-      {"FadeStyle -1", [](MProgress& p) { p.SetFadeStyle(-1); }, fade_style, 6, 1},
-      {"FadeStyle 0", [](MProgress& p) { p.SetFadeStyle(0); }, fade_style, 0, 0},
-      {"BorderStyle 9", [](MProgress& p) { p.SetBorderStyle(9); }, border, 0, 6},
-      {"BorderStyle -3", [](MProgress& p) { p.SetBorderStyle(-3); }, border, 0, -3},
-      {"ScaleMode 40000", [](MProgress& p) { p.SetScaleMode(40000); }, scale, 6, 1},
-      {"ScaleMode -32768", [](MProgress& p) { p.SetScaleMode(-32768); }, scale, 0, -32768},
-      {"ScaleMode rejected, yet stored", [](MProgress& p) { p.SetScaleMode(99); }, scale, -1, 99},
-      {"Percent", [](MProgress& p) { p.SetPercent(5); },
-       [](MProgress& p) { return std::int64_t(p.Percent()); }, 393, 0},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.what);
-    testing::RecordingProgressHost fresh_host;
-    testing::FakeProgressWindow fresh_window{100, 20};
-    MProgress fresh{fresh_host, fresh_window};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.argument);
+    MProgress fresh{host, window};
     fresh.InitProperties();
     fresh.Show();
     int error = 0;
     try {
-      row.set(fresh);
+      (fresh.*row.set)(row.argument);
     } catch (const ControlError& e) {
       error = e.Number();
     } catch (const std::exception&) {
-      error = -1;  // the platform's own error
+      error = -1;
     }
     EXPECT_EQ(error, row.error);
-    EXPECT_EQ(row.get(fresh), row.after);
+    EXPECT_EQ((fresh.*row.get)(), row.after);
   }
+  EXPECT_EQ(ErrorNumber([&] { progress.SetPercent(1); }), 393);
   host.design_mode = true;
   EXPECT_EQ(ErrorNumber([&] { progress.SetPercent(1); }), 382);
+  EXPECT_EQ(progress.Percent(), 0);
   progress.SetBorderStyle(2);
   EXPECT_EQ(progress.Inset(), 1);
   progress.SetBorderStyle(-3);
@@ -150,20 +145,6 @@ TEST_F(ProgressModelTest, ReportsUseBagKeys) {
       if (line.rfind("report ", 0) == 0) reports.push_back(line.substr(7));
     }
     EXPECT_EQ(reports, row.reports);
-  }
-}
-
-TEST_F(ProgressModelTest, DirectionDerivesReverseAndVertical) {
-  const struct {
-    std::int32_t direction;
-    bool reverse, vertical;
-  } rows[] = {{1, true, true}, {7, true, true}, {2, true, false}, {-4, true, false},
-              {3, false, true}, {0, false, false}};
-  for (const auto& row : rows) {
-    progress.SetDirection(row.direction);
-    EXPECT_EQ(progress.Direction(), row.direction);
-    EXPECT_EQ(progress.Reverse(), row.reverse) << row.direction;
-    EXPECT_EQ(progress.Vertical(), row.vertical) << row.direction;
   }
 }
 
@@ -274,60 +255,37 @@ TEST_F(ProgressModelTest, ExtremeValuesOverflowCleanly) {
   EXPECT_EQ(long_bar.Percent(), 100);
 }
 
+// Every key away from its default, in the persisted order, under the key names.
+constexpr const char* kFullSet =
+    "[bar]\nBackColor = 1193046\nBlend = 3\nBorderStyle = 1\nCustom = True\n"
+    "CustomText = \"Fertig\"\nDirection = 3\nFade = 1\nFadeBG1 = 1\nFadeBG2 = 2\n"
+    "FadeFG1 = 3\nFadeFG2 = -2147483647\nFadeStyle = 0\nFont = Font(\"Arial\", 12, bold)\n"
+    "ForeColor = 4\nInterval = 9\nManualRefresh = True\nMax = 1234.5678\nMin = -2\n"
+    "NoPercent = True\nPercent = 77\nPercentAfter = \"pc\"\nPercentAlign = 4\n"
+    "PercentBefore = \"at\"\nReverse = True\nScaleMode = 3\nValue = 5\nVertical = True\n";
+
 TEST_F(ProgressModelTest, PersistenceRoundTripInKeyOrder) {
-  progress.SetBackColor(0x123456);
-  progress.SetBlend(3);
-  progress.SetBorderStyle(1);
-  progress.SetShowCustomCaption(true);
-  progress.SetCustomCaption("Fertig");
-  progress.SetDirection(3);
-  progress.SetFade(1);
-  progress.SetFadeBG1(1);
-  progress.SetFadeBG2(2);
-  progress.SetFadeFG1(3);
-  progress.SetFadeFG2(0x80000001);
-  progress.SetFadeStyle(0);
-  progress.SetFont(FontDescription{"Arial", 12, true});
-  progress.SetForeColor(4);
-  progress.SetMin(C(-2.5));
-  progress.SetMax(C(922337203685.4321));
-  progress.SetValue(C(922337203685.4321));
-  progress.SetDisablePercent(true);
-  progress.SetCaption2("pc");
-  progress.SetAlignment(4);
-  progress.SetCaption("at");
-  progress.SetScaleMode(3);
-  progress.SetManualRefresh(true);
+  const PropertyBag& full = *ParseLayout(kFullSet).Find("bar");
+  ASSERT_EQ(full.Entries().size(), 27u);
+  progress.ReadProperties(full);
+  EXPECT_EQ(progress.Max(), C(1234.5678));
+  EXPECT_EQ(progress.FadeFG2(), 0x80000001u);
+  EXPECT_EQ(progress.Direction(), 3);
+  EXPECT_TRUE(progress.Reverse());  // as loaded, not derived
+  PropertyBag written;
+  written.Set("Value", 1);  // a stale entry moves to its place
+  progress.WriteProperties(written);
+  PropertyBag expected = full;
+  expected.Set("FadeFG2", std::int64_t(0x80000001u));  // colours are written unsigned
+  EXPECT_EQ(written.Entries(), expected.Entries());
 
-  PropertyBag bag;
-  bag.Set("Percent", 1);  // a stale entry moves to its place
-  progress.WriteProperties(bag);
-  Lines keys;
-  for (const auto& entry : bag.Entries()) keys.push_back(entry.first);
-  // Interval and Reverse keep their defaults and are left out.
-  EXPECT_EQ(keys, (Lines{"BackColor", "Blend", "BorderStyle", "Custom", "CustomText", "Direction",
-                         "Fade", "FadeBG1", "FadeBG2", "FadeFG1", "FadeFG2", "FadeStyle", "Font",
-                         "ForeColor", "ManualRefresh", "Max", "Min", "NoPercent", "Percent",
-                         "PercentAfter", "PercentAlign", "PercentBefore", "ScaleMode",
-                         "Value", "Vertical"}));
-
-  testing::FakeProgressWindow other_window{50, 50};
-  MProgress loaded{host, other_window};
-  loaded.ReadProperties(bag);
-  PropertyBag again;
-  loaded.WriteProperties(again);
-  EXPECT_EQ(again.Entries(), bag.Entries());
-  EXPECT_EQ(loaded.Max(), C(922337203685.4321));
-  EXPECT_EQ(loaded.Min(), C(-2.5));
-  EXPECT_EQ(loaded.Percent(), 100);
-
+  MProgress defaults{host, window};
   PropertyBag empty;
-  MProgress defaults{host, other_window};
   defaults.ReadProperties(empty);
   defaults.WriteProperties(empty);
   EXPECT_TRUE(empty.Empty());
   EXPECT_EQ(defaults.Max(), C(10000));
-  EXPECT_EQ(defaults.CustomCaption(), "Done!");
+  EXPECT_EQ(defaults.Font(), host.ambient_font);
 }
 
 TEST_F(ProgressModelTest, LoadStopsAtValueThatDoesNotConvert) {
