@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <exception>
+#include <iterator>
 #include <limits>
 
 #include "platform/control_error.h"
