@@ -76,7 +76,7 @@ void MProgress::InitProperties() {
   blend_ = 0;
   border_style_ = d::kBorderStyle;
   show_custom_caption_ = false;
-  custom_caption_ = d::kCustomCaption;
+  custom_caption_ = std::string(d::kCustomCaption);
   fade_ = d::kFade;
   fade_bg1_ = d::kFadeBG1;
   fade_bg2_ = d::kFadeBG2;
@@ -93,7 +93,7 @@ void MProgress::InitProperties() {
   min_ = Currency();
   disable_percent_ = false;
   percent_ = 0;
-  caption2_ = d::kCaption2;
+  caption2_ = std::string(d::kCaption2);
   alignment_ = 0;
   caption_.clear();
   reverse_ = false;
