@@ -265,7 +265,8 @@ constexpr const char* kFullSet =
     "PercentBefore = \"at\"\nReverse = True\nScaleMode = 3\nValue = 5\nVertical = True\n";
 
 TEST_F(ProgressModelTest, PersistenceRoundTripInKeyOrder) {
-  const PropertyBag& full = *ParseLayout(kFullSet).Find("bar");
+  const Layout layout = ParseLayout(kFullSet);
+  const PropertyBag& full = *layout.Find("bar");
   ASSERT_EQ(full.Entries().size(), 27u);
   progress.ReadProperties(full);
   EXPECT_EQ(progress.Max(), C(1234.5678));
