@@ -1,5 +1,6 @@
 #include "ui/windows/splash_win32.h"
 
+#include <span>
 #include <string>
 
 #include "platform/form_win32.h"
@@ -14,10 +15,17 @@ constexpr char kSplashClass[] = "HushWallSplash";
 constexpr char kPictureClass[] = "HushWallSplashPicture";
 constexpr UINT_PTR kPauseTimer = 1;
 
-// lblVersion, in twips relative to the picture.
-constexpr int kLabelLeft = 2640, kLabelTop = 3120, kLabelWidth = 2010, kLabelHeight = 465;
-constexpr int kLabelPointsTimesTen = 135;
 constexpr COLORREF kLabelColour = RGB(255, 255, 255);
+constexpr int kIdVersion = 1001;
+
+// The controls on picMainSkin, in twips relative to the picture.
+std::span<const ControlDefinition> SplashControls() {
+  static const ControlDefinition controls[] = {
+      {"lblVersion", ControlKind::Label, "Loading ...", nullptr, 2640, 3120, 2010, 465, true, 0,
+       {"MS Sans Serif", 13.5f, true}, kIdVersion},
+  };
+  return controls;
+}
 
 void PaintPicture(HDC target, HBITMAP picture) {
   BITMAP info{};
@@ -112,15 +120,8 @@ void Splash::Load(int width, int height) {
 }
 
 void Splash::CreateVersionLabel() {
-  const int dpi = ScreenDpi();
-  version_font_.Reset(CreateFontA(-MulDiv(kLabelPointsTimesTen, dpi, 720), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
-                                  ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                  DEFAULT_PITCH | FF_SWISS, "MS Sans Serif"));
-  lblVersion_ = CreateWindowExA(0, "STATIC", "Loading ...", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX,
-                                TwipsToPixels(kLabelLeft, dpi), TwipsToPixels(kLabelTop, dpi),
-                                TwipsToPixels(kLabelWidth, dpi), TwipsToPixels(kLabelHeight, dpi),
-                                picMainSkin_.Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(lblVersion_, WM_SETFONT, reinterpret_cast<WPARAM>(version_font_.Get()), FALSE);
+  form_.CreateControls(picMainSkin_.Handle(), SplashControls());
+  lblVersion_ = form_.Control("lblVersion");
 }
 
 LRESULT Splash::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -10,6 +10,7 @@
 
 #include <functional>
 
+#include "platform/form_win32.h"
 #include "platform/gdi_win32.h"
 #include "platform/window_win32.h"
 
@@ -64,7 +65,7 @@ class Splash : public Window {
   Bitmap picture_;
   PictureBox picMainSkin_;
   HWND lblVersion_ = nullptr;
-  Font version_font_;
+  Form form_;  // lblVersion and its font
   std::function<void()> on_pause_end_;
   bool pause_over_ = false;
 };
