@@ -9,20 +9,22 @@
 
 namespace hushwall {
 
+// The entries' command ids are part of the program's interface: another program may
+// post WM_COMMAND with one to the main window (README, "Automation"). Keep them.
 enum class MenuCommand {
   None = 0,
   // File menu
   Close = 100,
-  Setting2,
-  Help,
-  About,
+  Setting2 = 101,
+  Help = 102,
+  About = 103,
   // tray menu
   ShowWindow = 200,
-  Setting,
-  EnablePopup,
-  DisablePopup,
-  Cancel,
-  UnloadExit,
+  Setting = 201,
+  EnablePopup = 202,
+  DisablePopup = 203,
+  Cancel = 204,
+  UnloadExit = 205,
 };
 
 struct MenuEntry {
