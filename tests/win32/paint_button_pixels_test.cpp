@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "controls/button/button_gdi_win32.h"
-#include "controls/button/button_host_win32.h"
 #include "controls/button/button_win32.h"
+#include "controls/host/control_host_win32.h"
 #include "platform/picture_box_win32.h"
 #include "support/dib_surface.h"
 

@@ -198,8 +198,8 @@ TEST(DrawPictureTest, BitmapCopiesItsTopLeftKeyedWithPictureTColourOnBothPaths) 
     if ((x + 2 * y) % 5 == 0) return kMagenta;
     return RGB(x * 20, y * 25, 77);
   };
-  ButtonPicture picture = PictureFromBitmap(MakeBitmap(10, 8, colour_at));
-  ASSERT_EQ(picture.kind, ButtonPicture::Kind::kBitmap);
+  GdiPicture picture = PictureFromBitmap(MakeBitmap(10, 8, colour_at));
+  ASSERT_EQ(picture.kind, GdiPicture::Kind::kBitmap);
   for (bool force : {false, true}) {
     FallbackSwitch path(force);
     DibSurface surface(20, 16), before(20, 16);
@@ -215,13 +215,13 @@ TEST(DrawPictureTest, BitmapCopiesItsTopLeftKeyedWithPictureTColourOnBothPaths) 
       }
     }
   }
-  ReleaseButtonPicture(picture);
+  ReleaseGdiPicture(picture);
   EXPECT_TRUE(picture.Empty());
 }
 
 TEST(DrawPictureTest, IconIsStretchedWithItsOwnTransparency) {
-  ButtonPicture picture = PictureFromIcon(MakeHalfIcon(kRed));
-  ASSERT_EQ(picture.kind, ButtonPicture::Kind::kIcon);
+  GdiPicture picture = PictureFromIcon(MakeHalfIcon(kRed));
+  ASSERT_EQ(picture.kind, GdiPicture::Kind::kIcon);
   DibSurface surface(40, 40, RGB(0, 0, 255));
   // The picture key plays no part for icons, even when it equals the icon's colour.
   ASSERT_TRUE(DrawPicture(surface.Dc(), picture, 4, 2, 32, 32, kRed));
@@ -231,25 +231,25 @@ TEST(DrawPictureTest, IconIsStretchedWithItsOwnTransparency) {
       ASSERT_EQ(surface.Pixel(x, y), opaque ? kRed : RGB(0, 0, 255)) << x << "," << y;
     }
   }
-  ReleaseButtonPicture(picture);
+  ReleaseGdiPicture(picture);
 }
 
 TEST(DrawPictureTest, EmptyPictureDrawsNothing) {
   DibSurface surface(8, 8, kRed);
-  EXPECT_TRUE(DrawPicture(surface.Dc(), ButtonPicture{}, 0, 0, 8, 8, kMagenta));
-  EXPECT_TRUE(DrawDisabledPicture(surface.Dc(), ButtonPicture{}, 0, 0, 8, 8, kMagenta));
+  EXPECT_TRUE(DrawPicture(surface.Dc(), GdiPicture{}, 0, 0, 8, 8, kMagenta));
+  EXPECT_TRUE(DrawDisabledPicture(surface.Dc(), GdiPicture{}, 0, 0, 8, 8, kMagenta));
   EXPECT_EQ(surface.Pixel(4, 4), kRed);
 }
 
 TEST(PictureSizeTest, HimetricSizeConvertsBackToThePixelSize) {
   DibSurface surface(1, 1);
   for (int pixels : {1, 13, 15, 16, 17, 32, 48, 100}) {
-    ButtonPicture picture = PictureFromBitmap(MakeBitmap(pixels, pixels + 1, [](int, int) {
+    GdiPicture picture = PictureFromBitmap(MakeBitmap(pixels, pixels + 1, [](int, int) {
       return kWhite;
     }));
     EXPECT_EQ(int(HimetricToPixelsX(surface.Dc(), picture.himetric_width) + 0.5), pixels);
     EXPECT_EQ(int(HimetricToPixelsY(surface.Dc(), picture.himetric_height) + 0.5), pixels + 1);
-    ReleaseButtonPicture(picture);
+    ReleaseGdiPicture(picture);
   }
 }
 
@@ -283,7 +283,7 @@ TEST(DrawDisabledPictureTest, BitmapBecomesAnEmbossedSilhouetteOnBothPaths) {
     return kWhite;
   };
   auto is_dark = [&](int x, int y) { return GetRValue(colour_at(x, y)) < 128; };
-  ButtonPicture picture = PictureFromBitmap(MakeBitmap(10, 10, colour_at));
+  GdiPicture picture = PictureFromBitmap(MakeBitmap(10, 10, colour_at));
   ASSERT_NE(GetSysColor(COLOR_3DHILIGHT), GetSysColor(COLOR_BTNSHADOW));
   for (bool force : {false, true}) {
     FallbackSwitch path(force);
@@ -293,30 +293,30 @@ TEST(DrawDisabledPictureTest, BitmapBecomesAnEmbossedSilhouetteOnBothPaths) {
     ASSERT_TRUE(DrawDisabledPicture(surface.Dc(), picture, 2, 3, 10, 10, kMagenta));
     ExpectEmbossed(surface, before, 2, 3, 10, 10, is_dark, force ? "fallback" : "platform");
   }
-  ReleaseButtonPicture(picture);
+  ReleaseGdiPicture(picture);
 }
 
 TEST(DrawDisabledPictureTest, BitmapNeedsNoValidPictureKey) {
   // Only an icon is laid on the key colour; a bitmap's silhouette ignores it.
   auto colour_at = [](int x, int y) { return x == y ? kBlack : kWhite; };
-  ButtonPicture picture = PictureFromBitmap(MakeBitmap(6, 6, colour_at));
+  GdiPicture picture = PictureFromBitmap(MakeBitmap(6, 6, colour_at));
   DibSurface surface(10, 10), before(10, 10);
   PaintBackground(surface);
   PaintBackground(before);
   ASSERT_TRUE(DrawDisabledPicture(surface.Dc(), picture, 1, 1, 6, 6, 0x800000FF));
   ExpectEmbossed(surface, before, 1, 1, 6, 6, [](int x, int y) { return x == y; }, "bitmap");
-  ReleaseButtonPicture(picture);
+  ReleaseGdiPicture(picture);
 }
 
 TEST(DrawDisabledPictureTest, IconAreaOutsideTheIconStaysUnpainted) {
   // The icon's transparent half shows the picture key (white here), which is light.
-  ButtonPicture picture = PictureFromIcon(MakeHalfIcon(RGB(30, 30, 90)));
+  GdiPicture picture = PictureFromIcon(MakeHalfIcon(RGB(30, 30, 90)));
   DibSurface surface(24, 24), before(24, 24);
   PaintBackground(surface);
   PaintBackground(before);
   ASSERT_TRUE(DrawDisabledPicture(surface.Dc(), picture, 4, 4, 16, 16, kWhite));
   ExpectEmbossed(surface, before, 4, 4, 16, 16, [](int x, int) { return x < 8; }, "icon");
-  ReleaseButtonPicture(picture);
+  ReleaseGdiPicture(picture);
 }
 
 TEST(BackBufferTest, PresentsWhatWasDrawnAtTheGivenOffset) {

@@ -6,16 +6,35 @@
 #include <memory>
 #include <string>
 
-#include "controls/button/button_gdi_win32.h"
 #include "platform/layout.h"
 #include "platform/picture.h"
 
 namespace hushwall {
 
+// A control's picture: an icon or a bitmap, with its natural size in HiMetric units
+// (hundredths of a millimetre), as picture objects report it. The handle is not
+// owned; see ReleaseGdiPicture.
+struct GdiPicture {
+  enum class Kind { kNone, kBitmap, kIcon };
+  Kind kind = Kind::kNone;
+  HANDLE handle = nullptr;
+  int himetric_width = 0;
+  int himetric_height = 0;
+
+  bool Empty() const { return kind == Kind::kNone || handle == nullptr; }
+};
+
+// Wraps a bitmap or icon; the HiMetric size is taken from its pixel size at the
+// screen's resolution. A null handle gives an empty picture.
+GdiPicture PictureFromBitmap(HBITMAP bitmap);
+GdiPicture PictureFromIcon(HICON icon);
+// Destroys the picture's handle and empties it.
+void ReleaseGdiPicture(GdiPicture& picture);
+
 class Win32Picture : public Picture {
  public:
   // Takes ownership of the picture's handle.
-  Win32Picture(ButtonPicture picture, std::string source);
+  Win32Picture(GdiPicture picture, std::string source);
   ~Win32Picture() override;
   Win32Picture(const Win32Picture&) = delete;
   Win32Picture& operator=(const Win32Picture&) = delete;
@@ -24,10 +43,10 @@ class Win32Picture : public Picture {
   std::int32_t WidthHiMetric() const override { return picture_.himetric_width; }
   std::int32_t HeightHiMetric() const override { return picture_.himetric_height; }
   std::string Source() const override { return source_; }
-  const ButtonPicture& Gdi() const { return picture_; }
+  const GdiPicture& Gdi() const { return picture_; }
 
  private:
-  ButtonPicture picture_;
+  GdiPicture picture_;
   std::string source_;
 };
 
