@@ -104,14 +104,6 @@ INSTANTIATE_TEST_SUITE_P(
                       BlitCase{"NegativeHeight", 0xFF00FF, 3, 8, 5, -4, 0, 0}),
     [](const auto& info) { return info.param.name; });
 
-TEST(TranslateColorTest, PassesRgbAndResolvesSystemColours) {
-  EXPECT_EQ(TranslateColor(0x123456), COLORREF(0x123456));
-  EXPECT_EQ(TranslateColor(0x8000000F), GetSysColor(COLOR_BTNFACE));
-  EXPECT_EQ(TranslateColor(0x80000014), GetSysColor(COLOR_3DHILIGHT));
-  EXPECT_EQ(TranslateColor(0x80000010), GetSysColor(COLOR_BTNSHADOW));
-  EXPECT_EQ(TranslateColor(0x800000FF), CLR_INVALID);
-}
-
 TEST(TransparentBlitTest, RejectsAKeyThatIsNoColour) {
   DibSurface source(4, 4, kBlack), dest(4, 4, kWhite);
   EXPECT_FALSE(TransparentBlit(dest.Dc(), 0, 0, 4, 4, source.Dc(), 0, 0, 0x800000FF));
