@@ -5,10 +5,8 @@
 #include <string>
 
 #include "controls/button/button_win32.h"
-#include "controls/host/control_host_win32.h"
 #include "platform/form_win32.h"
-#include "platform/picture_box_win32.h"
-#include "resources/button_ids.h"
+#include "support/button_host_window.h"
 
 namespace hushwall {
 namespace {
@@ -47,21 +45,18 @@ class FormTest : public ::testing::Test {
  protected:
   void SetUp() override {
     MyButtonWindow::Register();
-    window_ = CreateWindowExA(0, "STATIC", "form", WS_OVERLAPPEDWINDOW, 0, 0, 480, 300, nullptr,
-                              nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(window_, nullptr);
-    host_.Attach(window_);
-    ASSERT_TRUE(skin_.LoadImageResource(BUTTON_DEFAULT_SKIN_RESOURCE));
-    ASSERT_TRUE(skin_.Create(window_, 0, 250, false));
-    host_.Controls().CreateControls(window_, kTable);
+    skin_ = host_window_.AddSkin(nullptr, "picSkin", 250);
+    ASSERT_NE(skin_, nullptr);
+    Controls().CreateControls(window_, kTable);
   }
-  void TearDown() override { DestroyWindow(window_); }
 
   Form& Controls() { return host_.Controls(); }
 
-  HWND window_ = nullptr;
-  ControlHostWin32 host_;
-  PictureBox skin_{"picSkin"};
+  testing::ButtonHostWindow host_window_;
+  HWND window_ = host_window_.Handle();
+  ControlHostWin32& host_ = host_window_.Host();
+  PictureBox* skin_ = nullptr;
 };
 
 TEST_F(FormTest, SkinnedButtonsComeFromTheTableOnTheWindowAndInsidePanes) {
@@ -116,7 +111,7 @@ TEST_F(FormTest, OneLookupFindsEveryKindWithoutRegardToCase) {
   } cases[] = {
       {"FRAOPTIONS", GetDlgItem(window_, 10), "Frame"},
       {"cmdinpane", Controls().Control("cmdInPane"), "MyButton"},
-      {"PicSkin", skin_.Handle(), "PictureBox"},
+      {"PicSkin", skin_->Handle(), "PictureBox"},
       {"LBLNOTE", label, "Label"},
   };
   for (const Case& c : cases) {
