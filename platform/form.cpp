@@ -28,7 +28,7 @@ const char* TypeNameOf(ControlKind kind) {
     case ControlKind::CheckBox: return "CheckBox";
     case ControlKind::PushButton: return "CommandButton";
     case ControlKind::Picture: return "Image";
-    case ControlKind::SkinnedButton: return "MyButton";
+    case ControlKind::SkinnedButton: return "SkinnedButton";
   }
   return "";
 }

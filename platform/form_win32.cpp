@@ -129,10 +129,11 @@ void Form::NameControl(HWND control, std::string name, std::string type_name) {
 }
 
 std::optional<Form::Found> Form::Identify(HWND control) const {
-  if (const ControlDefinition* definition = Definition(control))
-    return Found{control, definition->name, TypeNameOf(definition->kind)};
+  // A custom control knows its own kind better than the table does.
   if (CustomControl* custom = CustomControlOf(control))
     return Found{control, custom->Name(), custom->TypeName()};
+  if (const ControlDefinition* definition = Definition(control))
+    return Found{control, definition->name, TypeNameOf(definition->kind)};
   if (auto* box = static_cast<PictureBox*>(WindowObjectOf(control, PictureBox::kClassName)))
     return Found{control, box->Name(), PictureBox::kTypeName};
   if (auto named = named_.find(control); named != named_.end())

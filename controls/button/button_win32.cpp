@@ -71,7 +71,7 @@ std::unique_ptr<CustomControl> ButtonFromTable(const CustomControlSpec& spec) {
 
 void MyButtonWindow::Register() {
   RegisterClassOnce(kClassName, CS_DBLCLKS, nullptr);
-  RegisterCustomControl(ControlKind::SkinnedButton, MyButtonWindow::kClassName, ButtonFromTable);
+  RegisterCustomControl(ControlKind::SkinnedButton, kClassName, ButtonFromTable);
 }
 
 MyButtonWindow::MyButtonWindow(ControlHostWin32& host, std::string name)

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "controls/button/button_canvas_win32.h"
-#include "controls/host/control_host_win32.h"
 #include "controls/button/my_button.h"
+#include "controls/host/control_host_win32.h"
 #include "platform/custom_control_win32.h"
 
 namespace hushwall {
