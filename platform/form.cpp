@@ -20,6 +20,19 @@ std::int64_t DivideRoundHalfEven(std::int64_t numerator, std::int64_t denominato
 
 }  // namespace
 
+const char* TypeNameOf(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Pane: return "Frame";
+    case ControlKind::ListBox: return "ListBox";
+    case ControlKind::Label: return "Label";
+    case ControlKind::CheckBox: return "CheckBox";
+    case ControlKind::PushButton: return "CommandButton";
+    case ControlKind::Picture: return "Image";
+    case ControlKind::SkinnedButton: return "SkinnedButton";
+  }
+  return "";
+}
+
 int TwipsToPixels(int twips, int dpi) {
   return static_cast<int>(DivideRoundHalfEven(std::int64_t{twips} * dpi, kTwipsPerInch));
 }

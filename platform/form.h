@@ -8,7 +8,10 @@
 
 namespace hushwall {
 
-enum class ControlKind { Pane, ListBox, Label, CheckBox, PushButton, Picture };
+enum class ControlKind { Pane, ListBox, Label, CheckBox, PushButton, Picture, SkinnedButton };
+
+// The kind's name as lookups by name report it, such as "Label".
+const char* TypeNameOf(ControlKind kind);
 
 struct ControlDefinition {
   const char* name;
@@ -20,6 +23,7 @@ struct ControlDefinition {
   int tab_index;  // order among the controls of one parent
   FontDescription font;
   int id;  // control id for notifications
+  const char* picture = nullptr;  // skinned button: its skin's picture box; nullptr: the default
 };
 
 // A twips value in pixels at `dpi` dots per inch (1440 twips to the inch), rounded

@@ -1,6 +1,8 @@
 #include "platform/form_win32.h"
 
 #include "platform/font_win32.h"
+#include "platform/picture_box_win32.h"
+#include "platform/property_bag.h"
 #include "platform/window_win32.h"
 
 namespace hushwall {
@@ -45,6 +47,7 @@ struct KindStyle {
   DWORD ex_style;
 };
 
+// No class for kinds that a registered custom control makes.
 KindStyle StyleOf(ControlKind kind) {
   switch (kind) {
     case ControlKind::Pane:
@@ -60,6 +63,8 @@ KindStyle StyleOf(ControlKind kind) {
       return {"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
     case ControlKind::Picture:
       return {"STATIC", SS_ICON, 0};
+    case ControlKind::SkinnedButton:
+      return {nullptr, 0, 0};
   }
   return {"STATIC", 0, 0};
 }
@@ -76,6 +81,7 @@ SIZE OuterSizeForClientTwips(int width_twips, int height_twips, DWORD style, DWO
 
 void Form::CreateControls(HWND window, std::span<const ControlDefinition> controls) {
   Pane::Register();
+  window_ = window;
   dpi_ = ScreenDpi();
   for (const ControlDefinition* definition : CreationOrder(controls))
     controls_.push_back({definition, CreateOne(window, *definition)});
@@ -84,6 +90,7 @@ void Form::CreateControls(HWND window, std::span<const ControlDefinition> contro
 HWND Form::CreateOne(HWND window, const ControlDefinition& definition) {
   HWND parent = definition.parent ? Control(definition.parent) : window;
   KindStyle kind = StyleOf(definition.kind);
+  if (!kind.window_class) return CreateCustom(parent, definition);
   DWORD style = WS_CHILD | kind.style | (definition.visible ? WS_VISIBLE : 0);
   // A pane's object rides in the creation parameters, as for every window class of ours.
   auto pane = definition.kind == ControlKind::Pane ? std::make_unique<Pane>() : nullptr;
@@ -97,6 +104,25 @@ HWND Form::CreateOne(HWND window, const ControlDefinition& definition) {
   return control;
 }
 
+HWND Form::CreateCustom(HWND parent, const ControlDefinition& definition) {
+  CustomControlSpec spec;
+  spec.parent = parent;
+  spec.name = definition.name;
+  spec.caption = definition.caption ? definition.caption : "";
+  spec.x = TwipsToPixels(definition.left, dpi_);
+  spec.y = TwipsToPixels(definition.top, dpi_);
+  spec.width = TwipsToPixels(definition.width, dpi_);
+  spec.height = TwipsToPixels(definition.height, dpi_);
+  spec.id = definition.id;
+  spec.visible = definition.visible;
+  spec.font = definition.font;
+  spec.picture = definition.picture ? definition.picture : "";
+  std::unique_ptr<CustomControl> control = CreateCustomControl(definition.kind, spec);
+  if (!control) return nullptr;
+  custom_controls_.push_back(std::move(control));
+  return custom_controls_.back()->Handle();
+}
+
 HFONT Form::FontFor(const FontDescription& description) {
   for (const CachedFont& cached : fonts_)
     if (cached.description == description) return cached.font.Get();
@@ -105,10 +131,35 @@ HFONT Form::FontFor(const FontDescription& description) {
   return font;
 }
 
+void Form::NameControl(HWND control, std::string name, std::string type_name) {
+  named_[control] = {std::move(name), std::move(type_name)};
+}
+
+std::optional<Form::Found> Form::Identify(HWND control) const {
+  // A custom control knows its own kind better than the table does.
+  if (CustomControl* custom = CustomControlOf(control))
+    return Found{control, custom->Name(), custom->TypeName()};
+  if (const ControlDefinition* definition = Definition(control))
+    return Found{control, definition->name, TypeNameOf(definition->kind)};
+  if (auto* box = static_cast<PictureBox*>(WindowObjectOf(control, PictureBox::kClassName)))
+    return Found{control, box->Name(), PictureBox::kTypeName};
+  if (auto named = named_.find(control); named != named_.end())
+    return Found{control, named->second.name, named->second.type_name};
+  return std::nullopt;
+}
+
+std::optional<Form::Found> Form::Find(std::string_view name) const {
+  if (!window_) return std::nullopt;
+  for (HWND child : ChildWindows(window_)) {
+    std::optional<Found> found = Identify(child);
+    if (found && SameKey(found->name, name)) return found;
+  }
+  return std::nullopt;
+}
+
 HWND Form::Control(std::string_view name) const {
-  for (const Created& created : controls_)
-    if (name == created.definition->name) return created.handle;
-  return nullptr;
+  std::optional<Found> found = Find(name);
+  return found ? found->handle : nullptr;
 }
 
 const ControlDefinition* Form::Definition(HWND control) const {

@@ -1,13 +1,17 @@
 #pragma once
-// Creates a window's child controls from their table and finds them by name.
+// Creates a window's child controls from their table, and finds a window's controls
+// by name.
 #include <windows.h>
 
+#include <map>
 #include <memory>
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
+#include "platform/custom_control_win32.h"
 #include "platform/font_win32.h"
 #include "platform/form.h"
 #include "platform/gdi_win32.h"
@@ -22,33 +26,60 @@ SIZE OuterSizeForClientTwips(int width_twips, int height_twips, DWORD style, DWO
 
 class Form {
  public:
-  Form() = default;
+  // A control found by name.
+  struct Found {
+    HWND handle;
+    std::string name;
+    std::string type_name;
+  };
+
+  explicit Form(HWND window = nullptr) : window_(window) {}
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
 
+  // For forms whose window exists only after them.
+  void Attach(HWND window) { window_ = window; }
+
   // Creates every control of the table inside `window`, converting twips at the
-  // screen's dpi. The table must outlive the form.
+  // screen's dpi. Custom kinds are made by the control registered for them; one
+  // that is not registered is left out. The table must outlive the form.
   void CreateControls(HWND window, std::span<const ControlDefinition> controls);
 
-  // nullptr when the table has no control of that name.
+  // Names a child control the table did not make and that does not name itself (a
+  // picture box or a custom control does), with its kind, such as "Label".
+  void NameControl(HWND control, std::string name, std::string type_name);
+
+  // The window's control of that name, letter case ignored: one from the table, a
+  // picture box, a custom control or one named here. Nothing when there is none.
+  std::optional<Found> Find(std::string_view name) const;
+  // The same, only its handle; nullptr when there is none.
   HWND Control(std::string_view name) const;
   const ControlDefinition* Definition(HWND control) const;
   int Dpi() const { return dpi_; }
 
  private:
   HWND CreateOne(HWND window, const ControlDefinition& definition);
+  HWND CreateCustom(HWND parent, const ControlDefinition& definition);
+  std::optional<Found> Identify(HWND control) const;
   HFONT FontFor(const FontDescription& description);
 
   struct Created {
     const ControlDefinition* definition;
     HWND handle;
   };
+  struct Named {
+    std::string name;
+    std::string type_name;
+  };
   struct CachedFont {
     FontDescription description;
     hushwall::Font font;
   };
+  HWND window_;
   int dpi_ = 96;
   std::vector<Created> controls_;
+  std::vector<std::unique_ptr<CustomControl>> custom_controls_;
+  std::map<HWND, Named> named_;
   std::vector<CachedFont> fonts_;
   // The objects behind the panes, which are windows of our own class.
   std::vector<std::unique_ptr<Window>> panes_;

@@ -1,6 +1,20 @@
 #include "platform/window_win32.h"
 
 namespace hushwall {
+namespace {
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> ChildWindows(HWND parent) {
+  std::vector<HWND> found;
+  EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
 
 Window::~Window() {
   if (handle_) {
@@ -8,6 +22,13 @@ Window::~Window() {
     SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
     DestroyWindow(handle_);
   }
+}
+
+Window* WindowObjectOf(HWND window, const char* class_name) {
+  char name[64] = {};
+  if (!IsWindow(window) || !GetClassNameA(window, name, sizeof name)) return nullptr;
+  if (lstrcmpA(name, class_name) != 0) return nullptr;
+  return reinterpret_cast<Window*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
 void RegisterWindowClassOnce(const char* class_name, WNDPROC procedure, UINT class_styles,

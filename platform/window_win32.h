@@ -4,12 +4,22 @@
 // to named handlers in HandleMessage.
 #include <windows.h>
 
+#include <vector>
+
 namespace hushwall {
 
 // Registers a window class with the arrow cursor, unless the process has one of that
 // name already.
 void RegisterWindowClassOnce(const char* class_name, WNDPROC procedure, UINT class_styles,
                              HBRUSH background, HICON icon = nullptr);
+
+class Window;
+
+// The object of one of our own windows when the window is of that class, else nullptr.
+Window* WindowObjectOf(HWND window, const char* class_name);
+
+// Every child window of `parent`, children of children included, parents first.
+std::vector<HWND> ChildWindows(HWND parent);
 
 class Window {
  public:

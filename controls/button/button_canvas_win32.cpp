@@ -1,7 +1,7 @@
 #include "controls/button/button_canvas_win32.h"
 
-#include "controls/button/button_host_win32.h"
-#include "controls/button/button_picture_win32.h"
+#include "controls/host/picture_box_control_win32.h"
+#include "controls/host/picture_win32.h"
 #include "platform/control_error.h"
 #include "platform/font_win32.h"
 
@@ -20,7 +20,7 @@ HDC SkinDc(SkinPictureBox& skin) {
   return box->Dc();
 }
 
-const ButtonPicture& GdiPicture(const Picture& picture) {
+const GdiPicture& GdiOf(const Picture& picture) {
   auto* own = dynamic_cast<const Win32Picture*>(&picture);
   if (!own) Fail("Picture");
   return own->Gdi();
@@ -110,14 +110,14 @@ void GdiButtonCanvas::DrawCaption(std::string_view text, const Rect& rect, std::
 
 void GdiButtonCanvas::DrawPicture(const Picture& picture, std::int32_t x, std::int32_t y,
                                   std::int32_t w, std::int32_t h, Colour key_colour) {
-  if (!hushwall::DrawPicture(Dc(), GdiPicture(picture), x, y, w, h, key_colour)) {
+  if (!hushwall::DrawPicture(Dc(), GdiOf(picture), x, y, w, h, key_colour)) {
     Fail("DrawPicture");
   }
 }
 
 void GdiButtonCanvas::DrawDisabledPicture(const Picture& picture, std::int32_t x, std::int32_t y,
                                           std::int32_t w, std::int32_t h, Colour key_colour) {
-  if (!hushwall::DrawDisabledPicture(Dc(), GdiPicture(picture), x, y, w, h, key_colour)) {
+  if (!hushwall::DrawDisabledPicture(Dc(), GdiOf(picture), x, y, w, h, key_colour)) {
     Fail("DrawDisabledPicture");
   }
 }

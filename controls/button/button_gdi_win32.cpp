@@ -1,7 +1,5 @@
 #include "controls/button/button_gdi_win32.h"
 
-#include <olectl.h>
-
 #include "platform/dib_win32.h"
 
 namespace hushwall {
@@ -81,16 +79,6 @@ bool PlatformTransparentBlt(HDC dest, int x, int y, int width, int height, HDC s
   return ok;
 }
 
-int ScreenPixelsPerInch(int axis) {
-  WindowDc screen(nullptr);
-  int dpi = GetDeviceCaps(screen.Get(), axis);
-  return dpi > 0 ? dpi : 96;
-}
-
-int PixelsToHimetric(int pixels, int axis) {
-  return MulDiv(pixels, kHimetricPerInch, ScreenPixelsPerInch(axis));
-}
-
 void SetTwoColourTable(HDC dc, COLORREF entry0, COLORREF entry1) {
   RGBQUAD table[2] = {
       {GetBValue(entry0), GetGValue(entry0), GetRValue(entry0), 0},
@@ -101,9 +89,9 @@ void SetTwoColourTable(HDC dc, COLORREF entry0, COLORREF entry1) {
 
 // Draws the picture's pixels into `target` at (0, 0) in width x height, as the
 // one-bit reduction of a disabled picture needs them.
-bool RenderForSilhouette(HDC surface, HDC target, const ButtonPicture& picture, int width,
+bool RenderForSilhouette(HDC surface, HDC target, const GdiPicture& picture, int width,
                          int height, std::uint32_t transparent_colour) {
-  if (picture.kind == ButtonPicture::Kind::kIcon) {
+  if (picture.kind == GdiPicture::Kind::kIcon) {
     const COLORREF behind_icon = TranslateColor(transparent_colour);
     if (behind_icon == CLR_INVALID) return false;
     Scratch canvas(surface, CompatibleBitmap(surface, width, height));
@@ -125,12 +113,6 @@ bool RenderForSilhouette(HDC surface, HDC target, const ButtonPicture& picture, 
 
 }  // namespace
 
-COLORREF TranslateColor(std::uint32_t colour) {
-  COLORREF rgb = 0;
-  if (FAILED(OleTranslateColor(colour, nullptr, &rgb))) return CLR_INVALID;
-  return rgb;
-}
-
 void ForceTransparentBlitFallback(bool force) { force_fallback = force; }
 
 bool TransparentBlit(HDC dest, int x, int y, int width, int height, HDC source, int source_x,
@@ -147,27 +129,6 @@ bool TransparentBlit(HDC dest, int x, int y, int width, int height, HDC source, 
   return MaskedBlit(dest, x, y, width, height, source, source_x, source_y, rgb_key);
 }
 
-ButtonPicture PictureFromBitmap(HBITMAP bitmap) {
-  BITMAP info{};
-  if (!bitmap || !GetObjectA(bitmap, sizeof(info), &info)) return {};
-  return {ButtonPicture::Kind::kBitmap, bitmap, PixelsToHimetric(info.bmWidth, LOGPIXELSX),
-          PixelsToHimetric(info.bmHeight, LOGPIXELSY)};
-}
-
-ButtonPicture PictureFromIcon(HICON icon) {
-  ICONINFO info{};
-  if (!icon || !GetIconInfo(icon, &info)) return {};
-  BITMAP mask{};
-  GetObjectA(info.hbmMask, sizeof(mask), &mask);
-  int width = mask.bmWidth;
-  // A monochrome icon keeps its AND and XOR masks stacked in one bitmap.
-  int height = info.hbmColor ? mask.bmHeight : mask.bmHeight / 2;
-  if (info.hbmColor) DeleteObject(info.hbmColor);
-  DeleteObject(info.hbmMask);
-  return {ButtonPicture::Kind::kIcon, icon, PixelsToHimetric(width, LOGPIXELSX),
-          PixelsToHimetric(height, LOGPIXELSY)};
-}
-
 double HimetricToPixelsX(HDC surface, int himetric) {
   return double(himetric) * GetDeviceCaps(surface, LOGPIXELSX) / kHimetricPerInch;
 }
@@ -176,10 +137,10 @@ double HimetricToPixelsY(HDC surface, int himetric) {
   return double(himetric) * GetDeviceCaps(surface, LOGPIXELSY) / kHimetricPerInch;
 }
 
-bool DrawPicture(HDC surface, const ButtonPicture& picture, int x, int y, int width, int height,
+bool DrawPicture(HDC surface, const GdiPicture& picture, int x, int y, int width, int height,
                  std::uint32_t transparent_colour) {
   if (picture.Empty() || width <= 0 || height <= 0) return true;
-  if (picture.kind == ButtonPicture::Kind::kIcon) {
+  if (picture.kind == GdiPicture::Kind::kIcon) {
     DrawIconEx(surface, x, y, static_cast<HICON>(picture.handle), width, height, 0, nullptr,
                DI_NORMAL);
     return true;
@@ -190,7 +151,7 @@ bool DrawPicture(HDC surface, const ButtonPicture& picture, int x, int y, int wi
   return TransparentBlit(surface, x, y, width, height, canvas.Get(), 0, 0, transparent_colour);
 }
 
-bool DrawDisabledPicture(HDC surface, const ButtonPicture& picture, int x, int y, int width,
+bool DrawDisabledPicture(HDC surface, const GdiPicture& picture, int x, int y, int width,
                          int height, std::uint32_t transparent_colour) {
   if (picture.Empty() || width <= 0 || height <= 0) return true;
   COLORREF highlight = TranslateColor(kHighlight3d);

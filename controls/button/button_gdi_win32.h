@@ -1,19 +1,16 @@
 #pragma once
 // The button's low-level drawing: keyed copies (with a mask fallback for systems
 // whose gdi32 lacks GdiTransparentBlt), the optional button picture in its normal and
-// embossed disabled look, colour translation and an off-screen back buffer.
+// embossed disabled look, and an off-screen back buffer.
 #include <windows.h>
 
 #include <cstdint>
 
+#include "controls/host/colour_win32.h"
+#include "controls/host/picture_win32.h"
 #include "platform/gdi_win32.h"
 
 namespace hushwall {
-
-// A colour value as the controls store it: RGB (red in the low byte) or, with the
-// high bit set, system colour n as 0x80000000 + n. Returns plain RGB, or CLR_INVALID
-// for a value that names no colour.
-COLORREF TranslateColor(std::uint32_t colour);
 
 // Copies width x height from (source_x, source_y) of `source` to (x, y) of `dest`,
 // skipping source pixels equal to `key` (translated first). Looks GdiTransparentBlt
@@ -28,24 +25,6 @@ bool TransparentBlit(HDC dest, int x, int y, int width, int height, HDC source, 
 // GdiTransparentBlt exists. Off by default.
 void ForceTransparentBlitFallback(bool force);
 
-// The button's optional picture: an icon or a bitmap, with its natural size in
-// HiMetric units (hundredths of a millimetre), as picture objects report it.
-// The handle is not owned: a Win32Picture, or whoever made the picture, holds it.
-struct ButtonPicture {
-  enum class Kind { kNone, kBitmap, kIcon };
-  Kind kind = Kind::kNone;
-  HANDLE handle = nullptr;
-  int himetric_width = 0;
-  int himetric_height = 0;
-
-  bool Empty() const { return kind == Kind::kNone || handle == nullptr; }
-};
-
-// Wraps a bitmap or icon; the HiMetric size is taken from its pixel size at the
-// screen's resolution. A null handle gives an empty picture.
-ButtonPicture PictureFromBitmap(HBITMAP bitmap);
-ButtonPicture PictureFromIcon(HICON icon);
-
 // Pixel size of a HiMetric extent on `surface`, before rounding (the caller rounds).
 double HimetricToPixelsX(HDC surface, int himetric);
 double HimetricToPixelsY(HDC surface, int himetric);
@@ -54,14 +33,14 @@ double HimetricToPixelsY(HDC surface, int himetric);
 // its own transparency; a bitmap copied from its top-left corner, keyed with
 // `transparent_colour` (the button's PictureTColor, translated here). False on a
 // failure (invalid colour, scratch objects); an empty picture draws nothing.
-bool DrawPicture(HDC surface, const ButtonPicture& picture, int x, int y, int width, int height,
+bool DrawPicture(HDC surface, const GdiPicture& picture, int x, int y, int width, int height,
                  std::uint32_t transparent_colour);
 
 // Paints `picture` as an embossed silhouette of its dark pixels: the 3-D highlight
 // colour one pixel right and down, then the button-shadow colour in place.
 // `transparent_colour` fills the area behind an icon before it is reduced to one bit.
 // False on a failure, as DrawPicture.
-bool DrawDisabledPicture(HDC surface, const ButtonPicture& picture, int x, int y, int width,
+bool DrawDisabledPicture(HDC surface, const GdiPicture& picture, int x, int y, int width,
                          int height, std::uint32_t transparent_colour);
 
 // An off-screen image of width x height compatible with a target DC: everything is

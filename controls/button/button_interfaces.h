@@ -9,31 +9,11 @@
 #include <string_view>
 
 #include "controls/button/button_types.h"
+#include "controls/host/hosted_control.h"
 #include "platform/font_description.h"
 #include "platform/picture.h"
 
 namespace hushwall {
-
-// A control on a hosting window, as the host's lookup by name returns it.
-class HostedControl {
- public:
-  virtual ~HostedControl() = default;
-  // The control's kind, such as "PictureBox".
-  virtual std::string TypeName() const = 0;
-  virtual std::string Name() const = 0;
-};
-
-// A picture box whose retained image is a skin. Every call may throw when the box
-// no longer answers.
-class SkinPictureBox : public HostedControl {
- public:
-  // Sets the box's coordinate unit to pixels.
-  virtual void UsePixelScale() = 0;
-  virtual std::int32_t ScaleWidth() = 0;
-  virtual std::int32_t ScaleHeight() = 0;
-  // The RGB colour of one pixel of the image.
-  virtual Rgb Point(std::int32_t x, std::int32_t y) = 0;
-};
 
 // The button's drawing surface: a persistent image that Present shows on screen.
 // Any call may throw; the painting routine absorbs it.

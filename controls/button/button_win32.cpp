@@ -2,7 +2,8 @@
 
 #include <windowsx.h>
 
-#include "controls/button/button_picture_win32.h"
+#include "controls/host/picture_win32.h"
+#include "platform/property_bag.h"
 
 namespace hushwall {
 namespace {
@@ -49,7 +50,29 @@ LPCSTR StandardCursor(std::int16_t pointer) {
   }
 }
 
+// A button of a control table: its declared caption, font and skin, read the way a
+// saved button is loaded.
+std::unique_ptr<CustomControl> ButtonFromTable(const CustomControlSpec& spec) {
+  ControlHostWin32* host = ControlHostWin32::Of(spec.parent);
+  if (!host) return nullptr;
+  PropertyBag declared;
+  declared.Set("SPN", spec.picture.empty() ? kDefaultSkinName : spec.picture);
+  declared.Set("Text", spec.caption);
+  declared.Set("Font", spec.font);
+  auto button = std::make_unique<MyButtonWindow>(*host, spec.name);
+  if (!button->Create(spec.x, spec.y, spec.width, spec.height, spec.id, &declared, spec.visible,
+                      spec.parent)) {
+    return nullptr;
+  }
+  return button;
+}
+
 }  // namespace
+
+void MyButtonWindow::Register() {
+  RegisterClassOnce(kClassName, CS_DBLCLKS, nullptr);
+  RegisterCustomControl(ControlKind::SkinnedButton, kClassName, ButtonFromTable);
+}
 
 MyButtonWindow::MyButtonWindow(ControlHostWin32& host, std::string name)
     : host_(host), name_(std::move(name)), core_(*this, *this) {}
@@ -57,10 +80,11 @@ MyButtonWindow::MyButtonWindow(ControlHostWin32& host, std::string name)
 MyButtonWindow::~MyButtonWindow() = default;
 
 bool MyButtonWindow::Create(int x, int y, int width, int height, int control_id,
-                            const PropertyBag* saved, bool visible) {
-  RegisterClassOnce(kClassName, CS_DBLCLKS, nullptr);
+                            const PropertyBag* saved, bool visible, HWND parent) {
+  Register();
   const DWORD style = WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS;
-  HWND window = Window::Create(kClassName, "", style, 0, x, y, width, height, host_.Window(),
+  HWND window = Window::Create(kClassName, "", style, 0, x, y, width, height,
+                               parent ? parent : host_.Window(),
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id)));
   if (!window) return false;
   canvas_.Attach(window);
@@ -208,7 +232,7 @@ bool MyButtonWindow::OnSetText(const char* text) {
 bool MyButtonWindow::OnSetCursor() {
   if (pointer_ == kCustomPointer) {
     auto* icon = dynamic_cast<const Win32Picture*>(pointer_icon_.get());
-    if (!icon || icon->Gdi().kind != ButtonPicture::Kind::kIcon) return false;
+    if (!icon || icon->Gdi().kind != GdiPicture::Kind::kIcon) return false;
     SetCursor(static_cast<HCURSOR>(icon->Gdi().handle));
     return true;
   }

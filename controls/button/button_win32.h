@@ -10,30 +10,35 @@
 #include <string>
 
 #include "controls/button/button_canvas_win32.h"
-#include "controls/button/button_host_win32.h"
 #include "controls/button/my_button.h"
-#include "platform/window_win32.h"
+#include "controls/host/control_host_win32.h"
+#include "platform/custom_control_win32.h"
 
 namespace hushwall {
 
-class MyButtonWindow : public Window, private ButtonWindow, private ButtonHost {
+class MyButtonWindow : public CustomControl, private ButtonWindow, private ButtonHost {
  public:
   static constexpr const char* kClassName = "MyButton";
   static constexpr const char* kTypeName = "MyButton";
+
+  // Registers the window class, and the button with the custom controls so that
+  // control tables can declare it. Safe to call more than once.
+  static void Register();
 
   // `name` is the button's control name on its hosting window.
   MyButtonWindow(ControlHostWin32& host, std::string name);
   ~MyButtonWindow() override;
 
-  // Creates the window as a child of the host's window. Without `saved` the button
-  // starts with the creation defaults; with it, it loads that persisted set (which
-  // throws ControlError for a value of the wrong kind or range).
+  // Creates the window as a child of `parent`, by default the host's window. Without
+  // `saved` the button starts with the creation defaults; with it, it loads that
+  // persisted set (which throws ControlError for a value of the wrong kind or range).
   bool Create(int x, int y, int width, int height, int control_id = 0,
-              const PropertyBag* saved = nullptr, bool visible = true);
+              const PropertyBag* saved = nullptr, bool visible = true, HWND parent = nullptr);
 
   MyButton& Core() { return core_; }
   const MyButton& Core() const { return core_; }
-  const std::string& Name() const { return name_; }
+  const std::string& Name() const override { return name_; }
+  const char* TypeName() const override { return kTypeName; }
 
   // The host's Click handler; the other events go to SetEvents' receiver, if any.
   void OnClick(std::function<void()> handler) { on_click_ = std::move(handler); }
@@ -46,6 +51,7 @@ class MyButtonWindow : public Window, private ButtonWindow, private ButtonHost {
   void RenderState(HDC target, std::int16_t state);
   // The hosting window was shown again: the skin is looked up anew.
   void Shown();
+  void HostShown() override { Shown(); }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;

@@ -2,8 +2,7 @@
 
 #include <functional>
 
-#include "controls/button/my_button.h"
-#include "support/button_fakes.h"
+#include "support/button_fixture.h"
 
 namespace hushwall {
 namespace {
@@ -38,7 +37,7 @@ void EnterTyped(MyButton& b) {
   b.KeyUp(13, 0);
 }
 
-class InputTest : public ::testing::Test {
+class InputTest : public testing::ButtonFixture {
  protected:
   InputTest() {
     button.InitProperties();
@@ -56,11 +55,6 @@ class InputTest : public ::testing::Test {
       EXPECT_EQ(journal, step.expected) << "after: " << step.input;
     }
   }
-
-  Journal journal;
-  testing::RecordingHost host{journal};
-  testing::FakeWindow window{journal, 100, 30};
-  MyButton button{host, window};
 };
 
 TEST_F(InputTest, TypicalSequences) {

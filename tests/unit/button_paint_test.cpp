@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "controls/button/my_button.h"
-#include "support/button_fakes.h"
+#include "support/button_fixture.h"
 
 namespace hushwall {
 namespace {
@@ -12,12 +11,9 @@ using testing::FakeSkin;
 using testing::Journal;
 using testing::Op;
 
-class PaintTest : public ::testing::Test {
+class PaintTest : public testing::ButtonFixture {
  protected:
-  PaintTest() {
-    button.InitProperties();
-    host.controls["MyButtonDefSkin"] = skin;
-  }
+  PaintTest() { button.InitProperties(); }
   void AttachSkin() { button.SetSkinPictureName("MyButtonDefSkin"); }
   // Paints one state on a clean record.
   const std::vector<CanvasCall>& Paint(std::int16_t state) {
@@ -27,12 +23,6 @@ class PaintTest : public ::testing::Test {
   }
   testing::RecordingCanvas& canvas() { return window.canvas; }
   std::vector<CanvasCall> Texts() const { return window.canvas.Calls(Op::kText); }
-
-  Journal journal;
-  testing::RecordingHost host{journal};
-  testing::FakeWindow window{journal, 100, 30};
-  std::shared_ptr<FakeSkin> skin = std::make_shared<FakeSkin>("MyButtonDefSkin", 150, 21);
-  MyButton button{host, window};
 };
 
 TEST_F(PaintTest, WorkedExampleTilesEachPieceFromItsSource) {

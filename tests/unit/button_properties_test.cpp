@@ -4,10 +4,9 @@
 #include <array>
 #include <functional>
 
-#include "controls/button/my_button.h"
 #include "platform/control_error.h"
 #include "platform/layout.h"
-#include "support/button_fakes.h"
+#include "support/button_fixture.h"
 
 namespace hushwall {
 namespace {
@@ -16,11 +15,10 @@ using testing::FakeSkin;
 using testing::Journal;
 using Lines = std::vector<std::string>;
 
-class PropertiesTest : public ::testing::Test {
+class PropertiesTest : public testing::ButtonFixture {
  protected:
   PropertiesTest() {
     window.canvas.on_present = [this] { journal.push_back("paint"); };
-    host.controls["MyButtonDefSkin"] = skin;
     host.controls["lblTitle"] = std::make_shared<testing::FakeControl>("Label", "lblTitle");
   }
   Lines Run(const std::function<void()>& action) {
@@ -37,12 +35,6 @@ class PropertiesTest : public ::testing::Test {
     }
     return 0;
   }
-
-  Journal journal;
-  testing::RecordingHost host{journal};
-  testing::FakeWindow window{journal, 100, 30};
-  std::shared_ptr<FakeSkin> skin = std::make_shared<FakeSkin>("MyButtonDefSkin", 150, 21);
-  MyButton button{host, window};
 };
 
 TEST_F(PropertiesTest, CreationDefaults) {

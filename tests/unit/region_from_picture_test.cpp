@@ -28,7 +28,7 @@ Picture Draw(const std::vector<std::string>& rows) {
   return picture;
 }
 
-std::vector<RegionRect> Runs(const Picture& picture) {
+std::vector<Rect> Runs(const Picture& picture) {
   return FindPictureRuns(picture.width, picture.height, picture.pixels);
 }
 
@@ -36,7 +36,7 @@ TEST(PictureRuns, OneRectanglePerHorizontalRun) {
   struct Case {
     const char* name;
     std::vector<std::string> rows;
-    std::vector<RegionRect> runs;
+    std::vector<Rect> runs;
   };
   const Case cases[] = {
       {"hole inside a shape",
@@ -98,9 +98,9 @@ TEST(PictureRuns, RunsCoverExactlyTheKeptPixelsOfRandomPictures) {
     const std::uint32_t key = pixels[0];
 
     std::vector<int> cover(pixels.size(), 0);
-    const RegionRect* previous = nullptr;
+    const Rect* previous = nullptr;
     const auto runs = FindPictureRuns(width, height, pixels);
-    for (const RegionRect& run : runs) {
+    for (const Rect& run : runs) {
       ASSERT_EQ(run.bottom, run.top + 1);
       ASSERT_LT(run.left, run.right);
       ASSERT_GE(run.left, 0);

@@ -10,7 +10,7 @@
 #include "platform/control_error.h"
 #include "platform/layout.h"
 #include "platform/picture_box_win32.h"
-#include "resources/button_ids.h"
+#include "support/button_host_window.h"
 #include "support/dib_surface.h"
 
 namespace hushwall {
@@ -62,29 +62,22 @@ class EventLog : public ButtonEvents {
 
 class ButtonWindowTest : public ::testing::Test {
  protected:
+  // One shown host for all tests: hiding a top-level window under Wine without a
+  // window manager waits for the X server, so it is done once.
   static void SetUpTestSuite() {
-    WNDCLASSA window_class{};
-    window_class.lpfnWndProc = DefWindowProcA;
-    window_class.hInstance = GetModuleHandleA(nullptr);
-    window_class.lpszClassName = "ButtonTestHost";
-    window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    RegisterClassA(&window_class);
-    // One shown host for all tests: hiding a top-level window under Wine without a
-    // window manager waits for the X server, so it is done once.
-    window_ = CreateWindowExA(0, "ButtonTestHost", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10,
-                              10, 320, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    host_window_ = std::make_unique<testing::ButtonHostWindow>(true);
+    window_ = host_window_->Handle();
   }
 
-  static void TearDownTestSuite() { DestroyWindow(window_); }
+  static void TearDownTestSuite() { host_window_.reset(); }
 
   void SetUp() override {
     ASSERT_NE(window_, nullptr);
-    host_.Attach(window_);
     host_.OnPropertyChanged([this](const std::string& control, std::string_view key) {
       reports_.push_back(control + "." + std::string(key));
     });
-    ASSERT_TRUE(skin_.LoadImageResource(BUTTON_DEFAULT_SKIN_RESOURCE));
-    ASSERT_TRUE(skin_.Create(window_, 0, 150, false));
+    skin_ = host_window_->AddSkin(nullptr, kDefaultSkinName, 150);
+    ASSERT_NE(skin_, nullptr);
     button_ = std::make_unique<MyButtonWindow>(host_, "cmdOk");
     ASSERT_TRUE(button_->Create(20, 20, 100, 30, 1));
     button_->SetEvents(&events_);
@@ -118,9 +111,10 @@ class ButtonWindowTest : public ::testing::Test {
   HWND ButtonHandle() const { return button_->Handle(); }
   MyButton& Core() { return button_->Core(); }
 
+  static inline std::unique_ptr<testing::ButtonHostWindow> host_window_;
   static inline HWND window_ = nullptr;
-  ControlHostWin32 host_;
-  PictureBox skin_{"MyButtonDefSkin"};
+  ControlHostWin32& host_ = host_window_->Host();
+  PictureBox* skin_ = nullptr;
   std::unique_ptr<MyButtonWindow> button_;
   EventLog events_;
   Lines reports_;
@@ -331,11 +325,11 @@ TEST_F(ButtonWindowTest, RenderedSkinFillsTheMiddleWithSkinPixelFourFour) {
   Core().SetText("");
   DibSurface picture(100, 30);
   button_->RenderState(picture.Dc(), kNormal);
-  const COLORREF middle = skin_.Pixel(4, 4);
+  const COLORREF middle = skin_->Pixel(4, 4);
   for (auto [x, y] : {std::pair{3, 3}, {50, 15}, {96, 26}}) {
     EXPECT_EQ(picture.Pixel(x, y), middle) << x << "," << y;
   }
-  EXPECT_EQ(picture.Pixel(50, 0), skin_.Pixel(3 + 47 % 24, 0));  // top edge, second tile
+  EXPECT_EQ(picture.Pixel(50, 0), skin_->Pixel(3 + 47 % 24, 0));  // top edge, second tile
 }
 
 TEST_F(ButtonWindowTest, RepaintShowsTheKeptImageWhenTheStateIsNotPainted) {
@@ -345,7 +339,7 @@ TEST_F(ButtonWindowTest, RepaintShowsTheKeptImageWhenTheStateIsNotPainted) {
   DibSurface picture(100, 30, RGB(1, 2, 3));
   SendMessageA(ButtonHandle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(picture.Dc()), PRF_CLIENT);
   // Top edge of frame 3: column 50 is 47 into tiles of 24 from skin column 63.
-  EXPECT_EQ(picture.Pixel(50, 1), skin_.Pixel(63 + 47 % 24, 1));
+  EXPECT_EQ(picture.Pixel(50, 1), skin_->Pixel(63 + 47 % 24, 1));
 }
 
 TEST_F(ButtonWindowTest, ClickHandlerMayDestroyTheButton) {

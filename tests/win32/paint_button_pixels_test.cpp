@@ -8,15 +8,17 @@
 #include <vector>
 
 #include "controls/button/button_gdi_win32.h"
-#include "controls/button/button_host_win32.h"
 #include "controls/button/button_win32.h"
+#include "controls/host/control_host_win32.h"
 #include "platform/picture_box_win32.h"
+#include "support/button_host_window.h"
 #include "support/dib_surface.h"
 
 namespace hushwall {
 namespace {
 
 using testing::BitmapFromPixels;
+using testing::ButtonHostWindow;
 using testing::DibSurface;
 
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
@@ -99,25 +101,13 @@ struct FallbackSwitch {
 // A hidden host window with a skin picture box and one button on it.
 class ButtonPixelsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    host_window_ = CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300,
-                                   nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    ASSERT_NE(host_window_, nullptr);
-    host_ = std::make_unique<ControlHostWin32>(host_window_);
-  }
-  void TearDown() override {
-    button_.reset();
-    skin_.reset();
-    DestroyWindow(host_window_);
-  }
+  void TearDown() override { button_.reset(); }
 
   void AddSkin(int width, const char* name = "MyButtonDefSkin") {
-    skin_ = std::make_unique<PictureBox>(name);
-    ASSERT_TRUE(skin_->SetImage(BitmapFromPixels(width, kSkinHeight, TestSkinPixel)));
-    ASSERT_TRUE(skin_->Create(host_window_, 0, 200, false));
+    ASSERT_NE(host_.AddSkin(BitmapFromPixels(width, kSkinHeight, TestSkinPixel), name), nullptr);
   }
   MyButton& AddButton(int width, int height) {
-    button_ = std::make_unique<MyButtonWindow>(*host_, "cmdTest");
+    button_ = std::make_unique<MyButtonWindow>(host_.Host(), "cmdTest");
     EXPECT_TRUE(button_->Create(10, 10, width, height));
     button_->Core().SetText("");
     return button_->Core();
@@ -145,9 +135,7 @@ class ButtonPixelsTest : public ::testing::Test {
     }
   }
 
-  HWND host_window_ = nullptr;
-  std::unique_ptr<ControlHostWin32> host_;
-  std::unique_ptr<PictureBox> skin_;
+  ButtonHostWindow host_;
   std::unique_ptr<MyButtonWindow> button_;
 };
 
@@ -331,7 +319,7 @@ TEST_F(ButtonPixelsTest, SkinTooNarrowForTheCornersEndsInThePlainLook) {
 
   // The plain look of the same button on a host without a skin.
   button_.reset();
-  skin_.reset();
+  host_.RemoveSkin();
   MyButton& plain = AddButton(80, 26);
   plain.SetText("Narrow");
   ExpectSame(*after, *Render(1), "after the failure");

@@ -104,14 +104,6 @@ INSTANTIATE_TEST_SUITE_P(
                       BlitCase{"NegativeHeight", 0xFF00FF, 3, 8, 5, -4, 0, 0}),
     [](const auto& info) { return info.param.name; });
 
-TEST(TranslateColorTest, PassesRgbAndResolvesSystemColours) {
-  EXPECT_EQ(TranslateColor(0x123456), COLORREF(0x123456));
-  EXPECT_EQ(TranslateColor(0x8000000F), GetSysColor(COLOR_BTNFACE));
-  EXPECT_EQ(TranslateColor(0x80000014), GetSysColor(COLOR_3DHILIGHT));
-  EXPECT_EQ(TranslateColor(0x80000010), GetSysColor(COLOR_BTNSHADOW));
-  EXPECT_EQ(TranslateColor(0x800000FF), CLR_INVALID);
-}
-
 TEST(TransparentBlitTest, RejectsAKeyThatIsNoColour) {
   DibSurface source(4, 4, kBlack), dest(4, 4, kWhite);
   EXPECT_FALSE(TransparentBlit(dest.Dc(), 0, 0, 4, 4, source.Dc(), 0, 0, 0x800000FF));
@@ -199,8 +191,8 @@ TEST(DrawPictureTest, BitmapCopiesItsTopLeftKeyedWithPictureTColourOnBothPaths) 
     return RGB(x * 20, y * 25, 77);
   };
   const Bitmap bitmap(MakeBitmap(10, 8, colour_at));
-  ButtonPicture picture = PictureFromBitmap(bitmap.Get());
-  ASSERT_EQ(picture.kind, ButtonPicture::Kind::kBitmap);
+  GdiPicture picture = PictureFromBitmap(bitmap.Get());
+  ASSERT_EQ(picture.kind, GdiPicture::Kind::kBitmap);
   for (bool force : {false, true}) {
     FallbackSwitch path(force);
     DibSurface surface(20, 16), before(20, 16);
@@ -220,8 +212,8 @@ TEST(DrawPictureTest, BitmapCopiesItsTopLeftKeyedWithPictureTColourOnBothPaths) 
 
 TEST(DrawPictureTest, IconIsStretchedWithItsOwnTransparency) {
   const Icon icon(MakeHalfIcon(kRed));
-  ButtonPicture picture = PictureFromIcon(icon.Get());
-  ASSERT_EQ(picture.kind, ButtonPicture::Kind::kIcon);
+  GdiPicture picture = PictureFromIcon(icon.Get());
+  ASSERT_EQ(picture.kind, GdiPicture::Kind::kIcon);
   DibSurface surface(40, 40, RGB(0, 0, 255));
   // The picture key plays no part for icons, even when it equals the icon's colour.
   ASSERT_TRUE(DrawPicture(surface.Dc(), picture, 4, 2, 32, 32, kRed));
@@ -235,8 +227,8 @@ TEST(DrawPictureTest, IconIsStretchedWithItsOwnTransparency) {
 
 TEST(DrawPictureTest, EmptyPictureDrawsNothing) {
   DibSurface surface(8, 8, kRed);
-  EXPECT_TRUE(DrawPicture(surface.Dc(), ButtonPicture{}, 0, 0, 8, 8, kMagenta));
-  EXPECT_TRUE(DrawDisabledPicture(surface.Dc(), ButtonPicture{}, 0, 0, 8, 8, kMagenta));
+  EXPECT_TRUE(DrawPicture(surface.Dc(), GdiPicture{}, 0, 0, 8, 8, kMagenta));
+  EXPECT_TRUE(DrawDisabledPicture(surface.Dc(), GdiPicture{}, 0, 0, 8, 8, kMagenta));
   EXPECT_EQ(surface.Pixel(4, 4), kRed);
 }
 
@@ -244,7 +236,7 @@ TEST(PictureSizeTest, HimetricSizeConvertsBackToThePixelSize) {
   DibSurface surface(1, 1);
   for (int pixels : {1, 13, 15, 16, 17, 32, 48, 100}) {
     const Bitmap bitmap(MakeBitmap(pixels, pixels + 1, [](int, int) { return kWhite; }));
-    ButtonPicture picture = PictureFromBitmap(bitmap.Get());
+    GdiPicture picture = PictureFromBitmap(bitmap.Get());
     EXPECT_EQ(int(HimetricToPixelsX(surface.Dc(), picture.himetric_width) + 0.5), pixels);
     EXPECT_EQ(int(HimetricToPixelsY(surface.Dc(), picture.himetric_height) + 0.5), pixels + 1);
   }
@@ -281,7 +273,7 @@ TEST(DrawDisabledPictureTest, BitmapBecomesAnEmbossedSilhouetteOnBothPaths) {
   };
   auto is_dark = [&](int x, int y) { return GetRValue(colour_at(x, y)) < 128; };
   const Bitmap bitmap(MakeBitmap(10, 10, colour_at));
-  ButtonPicture picture = PictureFromBitmap(bitmap.Get());
+  GdiPicture picture = PictureFromBitmap(bitmap.Get());
   ASSERT_NE(GetSysColor(COLOR_3DHILIGHT), GetSysColor(COLOR_BTNSHADOW));
   for (bool force : {false, true}) {
     FallbackSwitch path(force);
@@ -297,7 +289,7 @@ TEST(DrawDisabledPictureTest, BitmapNeedsNoValidPictureKey) {
   // Only an icon is laid on the key colour; a bitmap's silhouette ignores it.
   auto colour_at = [](int x, int y) { return x == y ? kBlack : kWhite; };
   const Bitmap bitmap(MakeBitmap(6, 6, colour_at));
-  ButtonPicture picture = PictureFromBitmap(bitmap.Get());
+  GdiPicture picture = PictureFromBitmap(bitmap.Get());
   DibSurface surface(10, 10), before(10, 10);
   PaintBackground(surface);
   PaintBackground(before);
@@ -308,7 +300,7 @@ TEST(DrawDisabledPictureTest, BitmapNeedsNoValidPictureKey) {
 TEST(DrawDisabledPictureTest, IconAreaOutsideTheIconStaysUnpainted) {
   // The icon's transparent half shows the picture key (white here), which is light.
   const Icon icon(MakeHalfIcon(RGB(30, 30, 90)));
-  ButtonPicture picture = PictureFromIcon(icon.Get());
+  GdiPicture picture = PictureFromIcon(icon.Get());
   DibSurface surface(24, 24), before(24, 24);
   PaintBackground(surface);
   PaintBackground(before);

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "controls/button/button_host_win32.h"
-#include "controls/button/button_picture_win32.h"
 #include "controls/button/button_win32.h"
+#include "controls/host/control_host_win32.h"
+#include "controls/host/picture_win32.h"
 #include "platform/dib_win32.h"
 #include "platform/picture_box_win32.h"
 #include "resources/button_ids.h"

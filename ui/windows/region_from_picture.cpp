@@ -5,11 +5,11 @@
 
 namespace hushwall {
 
-std::vector<RegionRect> FindPictureRuns(int width, int height, std::span<const std::uint32_t> pixels) {
+std::vector<Rect> FindPictureRuns(int width, int height, std::span<const std::uint32_t> pixels) {
   if (width < 0 || height < 0 || pixels.size() != std::size_t(width) * std::size_t(height)) {
     throw std::invalid_argument("picture size does not match its pixels");
   }
-  std::vector<RegionRect> runs;
+  std::vector<Rect> runs;
   if (pixels.empty()) return runs;
   const std::uint32_t key = pixels[0];
   for (int y = 0; y < height; ++y) {

@@ -6,22 +6,15 @@
 #include <span>
 #include <vector>
 
-namespace hushwall {
+#include "platform/rect.h"
 
-// Right and bottom are exclusive.
-struct RegionRect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-  friend bool operator==(const RegionRect&, const RegionRect&) = default;
-};
+namespace hushwall {
 
 // `pixels` holds `height` rows of `width` colours, top row first; colours are compared
 // as whole 32-bit values, so a caller whose pixel format carries an unused byte must
 // clear it. Returns the runs row by row, left to right; an empty list means the
 // picture has no kept pixel (or no pixel at all). Throws std::invalid_argument when
 // the sizes are negative or do not match the pixel count.
-std::vector<RegionRect> FindPictureRuns(int width, int height, std::span<const std::uint32_t> pixels);
+std::vector<Rect> FindPictureRuns(int width, int height, std::span<const std::uint32_t> pixels);
 
 }  // namespace hushwall

@@ -13,13 +13,13 @@ namespace {
 // region is therefore made in slices that are united afterwards.
 constexpr std::size_t kRectsPerSlice = 2000;
 
-HRGN RegionFromSlice(std::span<const RegionRect> runs) {
+HRGN RegionFromSlice(std::span<const Rect> runs) {
   std::vector<unsigned char> buffer(sizeof(RGNDATAHEADER) + runs.size() * sizeof(RECT));
   auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
   RECT bounds{runs.front().left, runs.front().top, runs.front().right, runs.back().bottom};
   auto* rects = reinterpret_cast<RECT*>(data->Buffer);
   for (std::size_t i = 0; i < runs.size(); ++i) {
-    const RegionRect& run = runs[i];
+    const Rect& run = runs[i];
     rects[i] = RECT{run.left, run.top, run.right, run.bottom};
     bounds.left = std::min<LONG>(bounds.left, run.left);
     bounds.right = std::max<LONG>(bounds.right, run.right);
@@ -51,7 +51,7 @@ bool ReadPicturePixels(HBITMAP picture, PicturePixels& out) {
   return true;
 }
 
-HRGN RegionFromRuns(std::span<const RegionRect> runs) {
+HRGN RegionFromRuns(std::span<const Rect> runs) {
   Region region;
   for (std::size_t first = 0; first < runs.size(); first += kRectsPerSlice) {
     Region slice(RegionFromSlice(runs.subspan(first, std::min(kRectsPerSlice, runs.size() - first))));

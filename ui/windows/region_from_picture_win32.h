@@ -23,7 +23,7 @@ struct PicturePixels {
 bool ReadPicturePixels(HBITMAP picture, PicturePixels& out);
 
 // The union of the rectangles, or nullptr when there is none. The caller owns it.
-HRGN RegionFromRuns(std::span<const RegionRect> runs);
+HRGN RegionFromRuns(std::span<const Rect> runs);
 
 // The region of the picture's non-key pixels, or nullptr when there is none (or the
 // picture cannot be read). The caller owns the region until it hands it to

@@ -1,8 +1,44 @@
-#include "controls/button/button_picture_win32.h"
+#include "controls/host/picture_win32.h"
 
 #include <utility>
 
 namespace hushwall {
+namespace {
+
+constexpr int kHimetricPerInch = 2540;
+
+int ScreenPixelsPerInch(int axis) {
+  WindowDc screen(nullptr);
+  int dpi = GetDeviceCaps(screen.Get(), axis);
+  return dpi > 0 ? dpi : 96;
+}
+
+int PixelsToHimetric(int pixels, int axis) {
+  return MulDiv(pixels, kHimetricPerInch, ScreenPixelsPerInch(axis));
+}
+
+}  // namespace
+
+GdiPicture PictureFromBitmap(HBITMAP bitmap) {
+  BITMAP info{};
+  if (!bitmap || !GetObjectA(bitmap, sizeof(info), &info)) return {};
+  return {GdiPicture::Kind::kBitmap, bitmap, PixelsToHimetric(info.bmWidth, LOGPIXELSX),
+          PixelsToHimetric(info.bmHeight, LOGPIXELSY)};
+}
+
+GdiPicture PictureFromIcon(HICON icon) {
+  ICONINFO info{};
+  if (!icon || !GetIconInfo(icon, &info)) return {};
+  BITMAP mask{};
+  GetObjectA(info.hbmMask, sizeof(mask), &mask);
+  int width = mask.bmWidth;
+  // A monochrome icon keeps its AND and XOR masks stacked in one bitmap.
+  int height = info.hbmColor ? mask.bmHeight : mask.bmHeight / 2;
+  if (info.hbmColor) DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  return {GdiPicture::Kind::kIcon, icon, PixelsToHimetric(width, LOGPIXELSX),
+          PixelsToHimetric(height, LOGPIXELSY)};
+}
 
 Win32Picture::Win32Picture(Bitmap bitmap, std::string source)
     : bitmap_(std::move(bitmap)), picture_(PictureFromBitmap(bitmap_.Get())), source_(std::move(source)) {}
@@ -12,8 +48,8 @@ Win32Picture::Win32Picture(Icon icon, std::string source)
 
 PictureKind Win32Picture::Kind() const {
   switch (picture_.kind) {
-    case ButtonPicture::Kind::kBitmap: return PictureKind::kBitmap;
-    case ButtonPicture::Kind::kIcon: return PictureKind::kIcon;
+    case GdiPicture::Kind::kBitmap: return PictureKind::kBitmap;
+    case GdiPicture::Kind::kIcon: return PictureKind::kIcon;
     default: return PictureKind::kOther;
   }
 }

@@ -6,12 +6,30 @@
 #include <memory>
 #include <string>
 
-#include "controls/button/button_gdi_win32.h"
 #include "platform/gdi_win32.h"
+#include "platform/handles_win32.h"
 #include "platform/layout.h"
 #include "platform/picture.h"
 
 namespace hushwall {
+
+// A control's picture: an icon or a bitmap, with its natural size in HiMetric units
+// (hundredths of a millimetre), as picture objects report it. The handle is not
+// owned: a Win32Picture, or whoever made the picture, holds it.
+struct GdiPicture {
+  enum class Kind { kNone, kBitmap, kIcon };
+  Kind kind = Kind::kNone;
+  HANDLE handle = nullptr;
+  int himetric_width = 0;
+  int himetric_height = 0;
+
+  bool Empty() const { return kind == Kind::kNone || handle == nullptr; }
+};
+
+// Wraps a bitmap or icon; the HiMetric size is taken from its pixel size at the
+// screen's resolution. A null or unreadable handle gives an empty picture.
+GdiPicture PictureFromBitmap(HBITMAP bitmap);
+GdiPicture PictureFromIcon(HICON icon);
 
 class Win32Picture : public Picture {
  public:
@@ -23,13 +41,13 @@ class Win32Picture : public Picture {
   std::int32_t WidthHiMetric() const override { return picture_.himetric_width; }
   std::int32_t HeightHiMetric() const override { return picture_.himetric_height; }
   std::string Source() const override { return source_; }
-  const ButtonPicture& Gdi() const { return picture_; }
+  const GdiPicture& Gdi() const { return picture_; }
 
  private:
   // One of the two holds the handle; picture_ describes it.
   Bitmap bitmap_;
   Icon icon_;
-  ButtonPicture picture_;
+  GdiPicture picture_;
   std::string source_;
 };
 
