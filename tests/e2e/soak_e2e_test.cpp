@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <set>
@@ -59,7 +60,7 @@ BOOL CALLBACK CollectChurned(HWND window, LPARAM context) {
 const std::map<std::string, std::function<void(const soak::Session&)>> kHostility = {
     {"long-title",
      [](const soak::Session& session) {
-       EXPECT_EQ(GetWindowTextLengthA(session.Windows().front().handle), 65536);
+       EXPECT_EQ(TitleOf(session.Windows().front().handle).size(), 32760u);
      }},
     {"title-churn",
      [](const soak::Session& session) {
@@ -70,10 +71,12 @@ const std::map<std::string, std::function<void(const soak::Session&)>> kHostilit
      }},
     {"window-churn",
      [](const soak::Session&) {
+       // How many a second the window system manages varies by host; that they come
+       // and go does not.
        std::set<HWND> seen;
        EXPECT_TRUE(WaitFor([&] {
          EnumWindows(CollectChurned, reinterpret_cast<LPARAM>(&seen));
-         return seen.size() >= 20;
+         return seen.size() >= 3 && std::any_of(seen.begin(), seen.end(), [](HWND window) { return !IsWindow(window); });
        }, 5000)) << seen.size() << " churned windows seen";
      }},
     {"full-log",
@@ -102,8 +105,8 @@ TEST_P(SoakScenario, KeepsRunningAndClosingAndLeavesTheListFilesAlone) {
   ASSERT_NE(scenario, nullptr);
   soak::Session session(*scenario, 120000);
   ASSERT_EQ(session.Failure(), "");
-  ASSERT_NE(session.WaitForListedClose(0, 30000), 0u) << "never closed the listed window";
   kHostility.at(GetParam())(session);
+  ASSERT_NE(session.WaitForListedClose(0, 30000), 0u) << "never closed the listed window";
 
   const unsigned long long phase_end = soak::Now() + kHostilePhaseMs;
   while (soak::Now() < phase_end) {

@@ -1,11 +1,16 @@
 #include "tools/bench/soak_scenarios.h"
 
+#include <cstdint>
 #include <random>
+#include <string>
 
 namespace soak {
 namespace {
 
-constexpr std::size_t kLongTitle = 65536;
+// Under Wine a title of 32,767 characters or more reaches other processes as no title
+// at all (measured with Wine 8: 32,760 is read whole, 32,767 as empty), so the longest
+// title that still gets listed and closed is a little shorter than that.
+constexpr std::size_t kLongTitle = 32760;
 constexpr int kFullLogLines = 32767;
 constexpr std::size_t kRandomFileBytes = 20 * 1024 * 1024;
 
@@ -54,8 +59,8 @@ ListFiles RandomFiles() {
 
 const std::vector<Scenario>& Scenarios() {
   static const std::vector<Scenario> scenarios = {
-      {"long-title", "listed window with a 65,536-character title",
-       ListedWindow(" --title-length 65536"), LongTitleFiles},
+      {"long-title", "listed window with a 32,760-character title",
+       ListedWindow(" --title-length " + std::to_string(kLongTitle)), LongTitleFiles},
       {"title-churn", "a browser window renamed as fast as it goes",
        ListedWindow() + " --window \"News - Opera\" --title-churn 0", ListedOnly},
       {"window-churn", "219 browser windows a second created and destroyed",

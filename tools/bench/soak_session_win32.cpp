@@ -210,13 +210,12 @@ double Session::AnswerMilliseconds(unsigned timeout_ms) const {
 }
 
 Memory Session::ProgramMemory() const {
-  PROCESS_MEMORY_COUNTERS_EX counters{};
+  PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof counters;
-  if (!program_ ||
-      !GetProcessMemoryInfo(program_->Handle(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                            sizeof counters))
+  if (!program_ || !GetProcessMemoryInfo(program_->Handle(), &counters, sizeof counters))
     return {};
-  return {counters.WorkingSetSize, counters.PrivateUsage};
+  // The commit charge is the private bytes; Wine leaves PrivateUsage at 0.
+  return {counters.WorkingSetSize, counters.PagefileUsage};
 }
 
 bool Session::ListFilesUnchanged() const {

@@ -4,6 +4,7 @@
 // come and go by the hundred, and windows whose thread stops answering.
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -32,7 +33,8 @@ const char kUsage[] =
     "  --ignore-close      keep the window when it gets WM_CLOSE\n"
     "  --repeat N          create N such windows; %d in TITLE becomes 1..N\n"
     "  --title-length N    pad the title with '.' to N characters (it still starts\n"
-    "                      with TITLE)\n"
+    "                      with TITLE; under Wine other processes read a title of\n"
+    "                      32,767 characters or more as empty)\n"
     "  --title-churn MS    give the window a new title (TITLE and a counter) every MS\n"
     "                      milliseconds, from another thread; 0: as fast as it goes\n"
     "  --churn-windows N   instead of one window, create and destroy N windows a\n"
@@ -207,44 +209,63 @@ class TitleChurn {
   std::thread thread_;
 };
 
-// Creates and destroys windows at a steady rate. The system timer ticks no faster
-// than every 10 ms or so, so each tick makes as many windows as are due by then; the
-// windows of one tick live until the next.
+// Creates and destroys windows at a steady rate, on a thread of its own so the other
+// windows keep answering however slowly the window system makes windows. The system
+// timer ticks no faster than every 10 ms or so, so each tick makes as many windows as
+// are due by then, and the windows of one tick live until the next. A window system
+// too slow for the rate gets no backlog of more than a tenth of a second.
 class WindowChurn {
  public:
   static constexpr UINT kTickMs = 10;
 
   WindowChurn(const WindowOptions& options, const Recorder& recorder, int& open_windows)
-      : options_(options), recorder_(recorder), open_windows_(open_windows) {
-    ++open_windows_;  // the churn itself keeps the program alive
-    started_ = popup_sim::ClockMilliseconds();
-    timer_ = SetTimer(nullptr, 0, kTickMs, nullptr);
+      : options_(options), recorder_(recorder) {
+    ++open_windows;  // the churn keeps the program alive
+    thread_ = std::thread([this] { Run(); });
   }
-  bool OwnsTimer(const MSG& message) const {
-    return message.message == WM_TIMER && message.hwnd == nullptr && message.wParam == timer_;
+  ~WindowChurn() {
+    stop_ = true;
+    thread_.join();
+  }
+  WindowChurn(const WindowChurn&) = delete;
+  WindowChurn& operator=(const WindowChurn&) = delete;
+
+ private:
+  void Run() {
+    const UINT_PTR timer = SetTimer(nullptr, 0, kTickMs, nullptr);
+    started_ = popup_sim::ClockMilliseconds();
+    MSG message;
+    while (!stop_ && GetMessageA(&message, nullptr, 0, 0) > 0) {
+      if (message.message == WM_TIMER && message.hwnd == nullptr && message.wParam == timer)
+        Tick();
+      else
+        DispatchMessageA(&message);
+    }
+    living_.clear();
   }
   void Tick() {
     living_.clear();
-    const unsigned long long due =
-        (popup_sim::ClockMilliseconds() - started_) * static_cast<unsigned long long>(options_.churn_per_second) / 1000;
-    while (made_ < due) {
-      ++made_;
-      living_.push_back(std::make_unique<Popup>(NumberedTitle(options_.title, static_cast<int>(made_)),
-                                                options_, recorder_, churned_open_));
+    const unsigned long long due = (popup_sim::ClockMilliseconds() - started_) *
+                                   static_cast<unsigned long long>(options_.churn_per_second) / 1000;
+    const unsigned long long backlog = std::max(1, options_.churn_per_second / 10);
+    if (due > made_ + backlog) made_ = due - backlog;
+    for (; made_ < due; ++made_) {
+      living_.push_back(std::make_unique<Popup>(NumberedTitle(options_.title, ++number_), options_,
+                                                recorder_, churned_open_));
     }
   }
 
- private:
   WindowOptions options_;
   const Recorder& recorder_;
-  int& open_windows_;
   // Churned windows count apart, from 1: their coming and going must not end the
   // program.
   int churned_open_ = 1;
   unsigned long long started_ = 0;
   unsigned long long made_ = 0;
-  UINT_PTR timer_ = 0;
+  int number_ = 0;
+  std::atomic<bool> stop_{false};
   std::vector<std::unique_ptr<Popup>> living_;
+  std::thread thread_;
 };
 
 struct ReadyWindow {
@@ -376,18 +397,11 @@ int main(int argc, char** argv) {
   MSG message;
   while ((open_windows > 0 || hanging_threads) && GetMessageA(&message, nullptr, 0, 0) > 0) {
     if (message.message == WM_TIMER && message.hwnd == nullptr && message.wParam == exit_timer) break;
-    bool churned = false;
-    for (auto& churn : churns) {
-      if (churn->OwnsTimer(message)) {
-        churn->Tick();
-        churned = true;
-      }
-    }
-    if (churned) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
   renamers.clear();
+  churns.clear();
   // A thread that sleeps for good cannot be joined; end without it.
   if (hanging_threads) TerminateProcess(GetCurrentProcess(), 0);
   return 0;
