@@ -35,6 +35,13 @@ std::string ReadFile(const std::string& path) {
   return bytes.str();
 }
 
+// Appended piece by piece: GCC 12 warns wrongly about "\"" + text.
+std::string Quoted(const std::string& text) {
+  std::string quoted(1, '"');
+  quoted.append(text).push_back('"');
+  return quoted;
+}
+
 bool FileExists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -145,7 +152,7 @@ bool Session::StartProgram() {
   }
   WriteFile(File("RemList.dat"), files_.remove_list);
   if (files_.has_blocked_log) WriteFile(File("Blocked.log"), files_.blocked_log);
-  program_ = std::make_unique<ChildProcess>("\"" + File("hushwall.exe") + "\"", folder_);
+  program_ = std::make_unique<ChildProcess>(Quoted(File("hushwall.exe")), folder_);
   if (!program_->Started()) {
     failure_ = "hushwall.exe did not start";
     return false;
@@ -162,8 +169,8 @@ bool Session::StartProgram() {
 bool Session::StartPopups(const Scenario& scenario, unsigned long lifetime_ms) {
   const std::string ready = File("ready.txt");
   popups_ = std::make_unique<ChildProcess>(
-      "\"" + HereDirectory() + "\\popup-sim.exe\" --quiet --exit-after " + std::to_string(lifetime_ms) +
-          " --record-times \"" + File("closes.txt") + "\" --ready \"" + ready + "\" " +
+      Quoted(HereDirectory() + "\\popup-sim.exe") + " --quiet --exit-after " + std::to_string(lifetime_ms) +
+          " --record-times " + Quoted(File("closes.txt")) + " --ready " + Quoted(ready) + " " +
           scenario.popup_windows,
       folder_);
   if (!popups_->Started() || !WaitFor([&] { return FileExists(ready); }, 30000)) {
