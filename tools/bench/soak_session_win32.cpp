@@ -1,0 +1,234 @@
+#include "tools/bench/soak_session_win32.h"
+
+#include <psapi.h>
+
+#include <chrono>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "tools/popup-sim/popup_clock_win32.h"
+
+namespace soak {
+namespace {
+
+bool WaitFor(const std::function<bool()>& done, int timeout_ms) {
+  const unsigned long long deadline = Now() + static_cast<unsigned long long>(timeout_ms);
+  while (!done()) {
+    if (Now() > deadline) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
+std::string HereDirectory() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string here = path;
+  return here.substr(0, here.find_last_of('\\'));
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::stringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
+}
+
+// Appended piece by piece: GCC 12 warns wrongly about "\"" + text.
+std::string Quoted(const std::string& text) {
+  std::string quoted(1, '"');
+  quoted.append(text).push_back('"');
+  return quoted;
+}
+
+bool FileExists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+void RemoveFolder(const std::string& folder) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        DeleteFileA((folder + "\\" + found.cFileName).c_str());
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryA(folder.c_str());
+}
+
+struct MainWindowSearch {
+  DWORD process;
+  HWND found;
+};
+
+BOOL CALLBACK MatchMainWindow(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<MainWindowSearch*>(context);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  char class_name[32] = {};
+  GetClassNameA(window, class_name, sizeof class_name);
+  if (owner != search->process || std::string(class_name) != "HushWallMain") return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+HWND MainWindowOf(DWORD process) {
+  MainWindowSearch search{process, nullptr};
+  EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::vector<ReadyWindow> ReadReadyFile(const std::string& path) {
+  std::vector<ReadyWindow> windows;
+  std::istringstream lines(ReadFile(path));
+  std::string handle, title;
+  while (lines >> handle && std::getline(lines, title)) {
+    if (!title.empty() && title.front() == ' ') title.erase(0, 1);
+    if (!title.empty() && title.back() == '\r') title.pop_back();
+    windows.push_back({reinterpret_cast<HWND>(std::stoull(handle, nullptr, 16)), handle, title});
+  }
+  return windows;
+}
+
+}  // namespace
+
+unsigned long long Now() { return popup_sim::ClockMilliseconds(); }
+
+ChildProcess::ChildProcess(const std::string& command_line, const std::string& directory) {
+  STARTUPINFOA startup{sizeof(startup)};
+  std::string line = command_line;
+  started_ = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                            directory.c_str(), &startup, &info_);
+}
+
+ChildProcess::~ChildProcess() {
+  if (!started_) return;
+  End();
+  CloseHandle(info_.hThread);
+  CloseHandle(info_.hProcess);
+}
+
+bool ChildProcess::Running() const {
+  return started_ && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+void ChildProcess::End() {
+  if (!Running()) return;
+  TerminateProcess(info_.hProcess, 1);
+  WaitForSingleObject(info_.hProcess, 10000);
+}
+
+Session::Session(const Scenario& scenario, unsigned long popup_lifetime_ms) : files_(scenario.files()) {
+  char temp[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, temp);
+  folder_ = std::string(temp) + "hushwall-soak-" + std::to_string(GetCurrentProcessId()) + "-" +
+            scenario.name;
+  CreateDirectoryA(folder_.c_str(), nullptr);
+  if (StartProgram()) StartPopups(scenario, popup_lifetime_ms);
+}
+
+Session::~Session() {
+  if (main_window_) {
+    // The program refuses WM_CLOSE; the session's end lets it take its icon away.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(main_window_, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+  }
+  program_.reset();
+  popups_.reset();
+  RemoveFolder(folder_);
+}
+
+bool Session::StartProgram() {
+  if (!CopyFileA((HereDirectory() + "\\hushwall.exe").c_str(), File("hushwall.exe").c_str(), FALSE)) {
+    failure_ = "hushwall.exe could not be copied to " + folder_;
+    return false;
+  }
+  WriteFile(File("RemList.dat"), files_.remove_list);
+  if (files_.has_blocked_log) WriteFile(File("Blocked.log"), files_.blocked_log);
+  program_ = std::make_unique<ChildProcess>(Quoted(File("hushwall.exe")), folder_);
+  if (!program_->Started()) {
+    failure_ = "hushwall.exe did not start";
+    return false;
+  }
+  // The splash stands for two seconds first; the 20 MB files take their time too.
+  const DWORD process = program_->Id();
+  if (!WaitFor([&] { return (main_window_ = MainWindowOf(process)) != nullptr; }, 90000)) {
+    failure_ = "hushwall.exe showed no main window";
+    return false;
+  }
+  return true;
+}
+
+bool Session::StartPopups(const Scenario& scenario, unsigned long lifetime_ms) {
+  const std::string ready = File("ready.txt");
+  popups_ = std::make_unique<ChildProcess>(
+      Quoted(HereDirectory() + "\\popup-sim.exe") + " --quiet --exit-after " + std::to_string(lifetime_ms) +
+          " --record-times " + Quoted(File("closes.txt")) + " --ready " + Quoted(ready) + " " +
+          scenario.popup_windows,
+      folder_);
+  if (!popups_->Started() || !WaitFor([&] { return FileExists(ready); }, 30000)) {
+    failure_ = "popup-sim.exe did not show its windows";
+    return false;
+  }
+  windows_ = ReadReadyFile(ready);
+  if (windows_.empty()) failure_ = "popup-sim.exe reported no windows";
+  return windows_.size() > 0;
+}
+
+std::string Session::CloseTimes() const { return ReadFile(File("closes.txt")); }
+
+unsigned long long Session::WaitForListedClose(unsigned long long since, int timeout_ms) const {
+  if (windows_.empty()) return 0;
+  unsigned long long stamp = 0;
+  WaitFor([&] {
+    std::istringstream lines(CloseTimes());
+    std::string line;
+    while (std::getline(lines, line)) {
+      std::istringstream fields(line);
+      unsigned long long at = 0;
+      std::string handle;
+      if (fields >> at >> handle && handle == windows_.front().handle_text && at >= since) {
+        stamp = at;
+        return true;
+      }
+    }
+    return false;
+  }, timeout_ms);
+  return stamp;
+}
+
+double Session::AnswerMilliseconds(unsigned timeout_ms) const {
+  LARGE_INTEGER frequency, start, end;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&start);
+  DWORD_PTR ignored = 0;
+  const bool answered =
+      SendMessageTimeoutA(main_window_, WM_NULL, 0, 0, SMTO_NORMAL, timeout_ms, &ignored) != 0;
+  QueryPerformanceCounter(&end);
+  if (!answered) return -1;
+  return static_cast<double>(end.QuadPart - start.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+Memory Session::ProgramMemory() const {
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof counters;
+  if (!program_ || !GetProcessMemoryInfo(program_->Handle(), &counters, sizeof counters))
+    return {};
+  // The commit charge is the private bytes; Wine leaves PrivateUsage at 0.
+  return {counters.WorkingSetSize, counters.PagefileUsage};
+}
+
+bool Session::ListFilesUnchanged() const {
+  const bool log_as_it_was = files_.has_blocked_log ? ReadFile(File("Blocked.log")) == files_.blocked_log
+                                                    : !FileExists(File("Blocked.log"));
+  return log_as_it_was && ReadFile(File("RemList.dat")) == files_.remove_list;
+}
+
+}  // namespace soak

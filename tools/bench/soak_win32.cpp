@@ -1,0 +1,128 @@
+// soak: runs the real hushwall.exe against hostile windows of another process, one
+// scenario after another, and prints how steadily it keeps closing the listed
+// window, how quickly it answers, and its memory. See README.md here.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "tools/bench/soak_figures.h"
+#include "tools/bench/soak_scenarios.h"
+#include "tools/bench/soak_session_win32.h"
+
+namespace {
+
+constexpr unsigned kSamplePeriodMs = 100;
+constexpr unsigned kAnswerTimeoutMs = 10000;
+
+struct MemoryFigures {
+  soak::Memory start, peak, end;
+  void Add(const soak::Memory& sample) {
+    if (start.working_set == 0) start = sample;
+    peak.working_set = std::max(peak.working_set, sample.working_set);
+    peak.private_bytes = std::max(peak.private_bytes, sample.private_bytes);
+    end = sample;
+  }
+};
+
+struct Result {
+  std::string name;
+  std::string failure;
+  soak::CloseFigures closes;
+  double slowest_answer_ms = 0;
+  int unanswered = 0;
+  MemoryFigures memory;
+  bool files_unchanged = false;
+  bool running = false;
+};
+
+Result Run(const soak::Scenario& scenario, unsigned seconds) {
+  Result result{scenario.name};
+  soak::Session session(scenario, (seconds + 120) * 1000);
+  if (!session.Failure().empty()) {
+    result.failure = session.Failure();
+    return result;
+  }
+  // The period starts with the first close, so the program's start does not count.
+  const unsigned long long start = session.WaitForListedClose(0, 30000);
+  if (start == 0) {
+    result.failure = "the listed window was never closed";
+    return result;
+  }
+  const unsigned long long end = start + seconds * 1000ULL;
+  while (soak::Now() < end && session.ProgramRunning()) {
+    const double answer = session.AnswerMilliseconds(kAnswerTimeoutMs);
+    if (answer < 0) ++result.unanswered;
+    result.slowest_answer_ms = std::max(result.slowest_answer_ms, answer < 0 ? kAnswerTimeoutMs : answer);
+    result.memory.Add(session.ProgramMemory());
+    Sleep(kSamplePeriodMs);
+  }
+  result.closes = soak::FiguresFor(session.CloseTimes(), session.Windows().front().handle_text, start,
+                                   std::min(end, soak::Now()));
+  result.running = session.ProgramRunning();
+  result.files_unchanged = session.ListFilesUnchanged();
+  return result;
+}
+
+double Megabytes(std::size_t bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
+
+void PrintTable(const std::vector<Result>& results, unsigned seconds) {
+  std::printf("\n%u s per scenario; memory in MB as start/peak/end\n", seconds);
+  std::printf("%-13s %9s %8s %9s %20s %20s %6s %7s\n", "scenario", "closes/s", "gap ms", "answer ms",
+              "working set", "private bytes", "lists", "running");
+  for (const Result& result : results) {
+    if (!result.failure.empty()) {
+      std::printf("%-13s failed: %s\n", result.name.c_str(), result.failure.c_str());
+      continue;
+    }
+    char working_set[32], private_bytes[32];
+    std::snprintf(working_set, sizeof working_set, "%.1f/%.1f/%.1f", Megabytes(result.memory.start.working_set),
+                  Megabytes(result.memory.peak.working_set), Megabytes(result.memory.end.working_set));
+    std::snprintf(private_bytes, sizeof private_bytes, "%.1f/%.1f/%.1f",
+                  Megabytes(result.memory.start.private_bytes), Megabytes(result.memory.peak.private_bytes),
+                  Megabytes(result.memory.end.private_bytes));
+    std::printf("%-13s %9.2f %8llu %9.1f %20s %20s %6s %7s\n", result.name.c_str(), result.closes.per_second,
+                result.closes.longest_gap_ms, result.slowest_answer_ms, working_set, private_bytes,
+                result.files_unchanged ? "same" : "CHANGED", result.running ? "yes" : "NO");
+    if (result.unanswered) std::printf("%-13s %d messages unanswered within %u ms\n", "", result.unanswered,
+                                       kAnswerTimeoutMs);
+  }
+  std::printf("\ncloses/s and gap: close requests to the listed window (5 a second is every scan);\n"
+              "answer: slowest WM_NULL round trip, sampled every %u ms; lists: RemList.dat and\n"
+              "Blocked.log byte for byte as prepared.\n",
+              kSamplePeriodMs);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  unsigned seconds = 60;
+  std::vector<const soak::Scenario*> chosen;
+  for (int index = 1; index < argc; ++index) {
+    const std::string argument = argv[index];
+    if (index == 1 && std::atoi(argv[index]) > 0) {
+      seconds = static_cast<unsigned>(std::atoi(argv[index]));
+    } else if (const soak::Scenario* scenario = soak::FindScenario(argument)) {
+      chosen.push_back(scenario);
+    } else {
+      std::fprintf(stderr, "usage: soak [seconds per scenario] [scenario...]\nscenarios:\n");
+      for (const soak::Scenario& scenario : soak::Scenarios())
+        std::fprintf(stderr, "  %-13s %s\n", scenario.name, scenario.what);
+      return 2;
+    }
+  }
+  if (chosen.empty())
+    for (const soak::Scenario& scenario : soak::Scenarios()) chosen.push_back(&scenario);
+
+  std::vector<Result> results;
+  for (const soak::Scenario* scenario : chosen) {
+    std::printf("%-13s %s ...\n", scenario->name, scenario->what);
+    std::fflush(stdout);
+    results.push_back(Run(*scenario, seconds));
+  }
+  PrintTable(results, seconds);
+  return 0;
+}
