@@ -3,18 +3,15 @@
 #include <mmsystem.h>
 
 #include "platform/program_names.h"
+#include "platform/resource_win32.h"
 
 namespace hushwall {
 
 bool Win32AlertSound::LoadResource(const char* name, const char* type,
                                    std::vector<std::uint8_t>& bytes) {
-  HRSRC resource = FindResourceA(module_, name, type);
-  if (!resource) return false;
-  HGLOBAL loaded = ::LoadResource(module_, resource);
-  const DWORD size = SizeofResource(module_, resource);
-  const auto* data = loaded ? static_cast<const std::uint8_t*>(LockResource(loaded)) : nullptr;
-  if (!data || size == 0) return false;
-  bytes.assign(data, data + size);
+  const auto resource = ResourceBytes(module_, name, type);
+  if (resource.empty()) return false;
+  bytes.assign(resource.begin(), resource.end());
   return true;
 }
 

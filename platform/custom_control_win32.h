@@ -10,6 +10,7 @@
 
 #include "platform/font_description.h"
 #include "platform/form.h"
+#include "platform/property_bag.h"
 #include "platform/window_win32.h"
 
 namespace hushwall {
@@ -35,6 +36,9 @@ struct CustomControlSpec {
   bool visible = true;
   FontDescription font;
   std::string picture;  // the name of the picture box it draws from; empty: its default
+  // The control's saved property set from the window's layout; when given, it is
+  // loaded instead of the declared caption, font and picture.
+  const PropertyBag* persisted = nullptr;
 };
 
 // nullptr when the control cannot be made.

@@ -79,12 +79,15 @@ SIZE OuterSizeForClientTwips(int width_twips, int height_twips, DWORD style, DWO
   return {area.right - area.left, area.bottom - area.top};
 }
 
-void Form::CreateControls(HWND window, std::span<const ControlDefinition> controls) {
+void Form::CreateControls(HWND window, std::span<const ControlDefinition> controls,
+                          const Layout* layout) {
   Pane::Register();
   window_ = window;
   dpi_ = ScreenDpi();
+  layout_ = layout;
   for (const ControlDefinition* definition : CreationOrder(controls))
     controls_.push_back({definition, CreateOne(window, *definition)});
+  layout_ = nullptr;
 }
 
 HWND Form::CreateOne(HWND window, const ControlDefinition& definition) {
@@ -117,6 +120,7 @@ HWND Form::CreateCustom(HWND parent, const ControlDefinition& definition) {
   spec.visible = definition.visible;
   spec.font = definition.font;
   spec.picture = definition.picture ? definition.picture : "";
+  if (layout_) spec.persisted = layout_->Find(definition.name);
   std::unique_ptr<CustomControl> control = CreateCustomControl(definition.kind, spec);
   if (!control) return nullptr;
   custom_controls_.push_back(std::move(control));

@@ -15,6 +15,7 @@
 #include "platform/font_win32.h"
 #include "platform/form.h"
 #include "platform/gdi_win32.h"
+#include "platform/layout.h"
 #include "platform/window_win32.h"
 
 namespace hushwall {
@@ -42,8 +43,10 @@ class Form {
 
   // Creates every control of the table inside `window`, converting twips at the
   // screen's dpi. Custom kinds are made by the control registered for them; one
-  // that is not registered is left out. The table must outlive the form.
-  void CreateControls(HWND window, std::span<const ControlDefinition> controls);
+  // that is not registered is left out. A custom control with a section in `layout`
+  // loads its saved property set from there. The table must outlive the form.
+  void CreateControls(HWND window, std::span<const ControlDefinition> controls,
+                      const Layout* layout = nullptr);
 
   // Names a child control the table did not make and that does not name itself (a
   // picture box or a custom control does), with its kind, such as "Label".
@@ -58,6 +61,7 @@ class Form {
   int Dpi() const { return dpi_; }
 
  private:
+  const Layout* layout_ = nullptr;  // while the controls are made
   HWND CreateOne(HWND window, const ControlDefinition& definition);
   HWND CreateCustom(HWND parent, const ControlDefinition& definition);
   std::optional<Found> Identify(HWND control) const;

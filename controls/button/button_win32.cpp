@@ -60,7 +60,8 @@ std::unique_ptr<CustomControl> ButtonFromTable(const CustomControlSpec& spec) {
   declared.Set("Text", spec.caption);
   declared.Set("Font", spec.font);
   auto button = std::make_unique<MyButtonWindow>(*host, spec.name);
-  if (!button->Create(spec.x, spec.y, spec.width, spec.height, spec.id, &declared, spec.visible,
+  const PropertyBag* saved = spec.persisted ? spec.persisted : &declared;
+  if (!button->Create(spec.x, spec.y, spec.width, spec.height, spec.id, saved, spec.visible,
                       spec.parent)) {
     return nullptr;
   }
@@ -297,7 +298,14 @@ void MyButtonWindow::Click() {
     if (alive.expired()) return;  // the receiver destroyed the button, handler and all
   }
   // The handler may destroy the button too; it runs from a copy.
-  if (std::function<void()> handler = on_click_) handler();
+  if (std::function<void()> handler = on_click_) {
+    handler();
+    return;
+  }
+  // Without a handler of its own the button tells its parent as a standard push
+  // button does, so windows handle every button's click in one place.
+  SendMessageA(GetParent(Handle()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Handle()), BN_CLICKED),
+               reinterpret_cast<LPARAM>(Handle()));
 }
 
 void MyButtonWindow::MouseHover() {

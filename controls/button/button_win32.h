@@ -41,6 +41,7 @@ class MyButtonWindow : public CustomControl, private ButtonWindow, private Butto
   const char* TypeName() const override { return kTypeName; }
 
   // The host's Click handler; the other events go to SetEvents' receiver, if any.
+  // Without one, a click is sent to the parent as WM_COMMAND with BN_CLICKED.
   void OnClick(std::function<void()> handler) { on_click_ = std::move(handler); }
   void SetEvents(ButtonEvents* events) { events_ = events; }
 

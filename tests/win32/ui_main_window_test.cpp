@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "controls/button/button_win32.h"
 #include "platform/form_win32.h"
+#include "platform/resource_win32.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/main/main_window_win32.h"
 #include "platform/message_loop_win32.h"
@@ -111,8 +113,14 @@ class FakePorts : public TrayIconPort,
     for (const std::string& title : remove_list) state.RemoveList().Append(title);
     return remove_list_load;
   }
-  bool SaveRemoveList(HWND, const BlockingState&) override { return true; }
-  bool SaveBlockedLog(HWND, const BlockingState&) override { return true; }
+  bool SaveRemoveList(HWND, const BlockingState&) override {
+    Step("save removes");
+    return true;
+  }
+  bool SaveBlockedLog(HWND, const BlockingState&) override {
+    Step("save log");
+    return true;
+  }
 
   int Show(HWND, const std::string& text, const std::string& title, UINT type) override {
     boxes.push_back({text, title, type});
@@ -339,8 +347,11 @@ TEST_F(MainWindowTest, ControlsStandWhereTheTableSaysAndHiddenOnesLieBelowTheCli
   EXPECT_GE(rect_in_main("chkSystrayMsg").top, client.bottom);
 
   // Frame3, the blocked pane, lies on top of the other two.
-  HWND top = GetWindow(window.ControlHandle("Frame1"), GW_HWNDFIRST);
-  EXPECT_EQ(top, window.ControlHandle("Frame3"));
+  HWND top_pane = GetWindow(window.ControlHandle("Frame1"), GW_HWNDFIRST);
+  while (top_pane && GetDlgCtrlID(top_pane) != kIdFrame1 && GetDlgCtrlID(top_pane) != kIdFrame2 &&
+         GetDlgCtrlID(top_pane) != kIdFrame3)
+    top_pane = GetWindow(top_pane, GW_HWNDNEXT);
+  EXPECT_EQ(top_pane, window.ControlHandle("Frame3"));
 }
 
 TEST_F(MainWindowTest, TabReachesThePlaySoundBoxBelowTheVisibleArea) {
@@ -730,6 +741,160 @@ TEST_F(MainWindowTest, SelectedSeenTitleStaysAfterItsWindowIsGone) {
   EXPECT_FALSE(window.State().SeenList().IsSelected(0));
   ASSERT_TRUE(PumpUntil([&] { return window.State().SeenList().Count() == 0; }));
   EXPECT_EQ(SendMessageA(window.ControlHandle("lstPopUps"), LB_GETCOUNT, 0, 0), 0);
+}
+
+std::string WindowText(HWND window) {
+  char text[64] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+MyButtonWindow& ButtonOf(HWND window) {
+  auto* button = dynamic_cast<MyButtonWindow*>(CustomControlOf(window));
+  EXPECT_NE(button, nullptr);
+  return *button;
+}
+
+// A click as the user makes it: the left button down and up over the button.
+void ClickButton(HWND button) {
+  SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+}
+
+TEST_F(MainWindowTest, SkinnedButtonsStandInTheirPanesWithTheirCaptionsFontsAndVisibility) {
+  Load();
+  struct Case {
+    const char* name;
+    const char* pane;  // nullptr: the window itself
+    const char* caption;
+    bool visible;
+    bool bold;
+  } cases[] = {
+      {"cmdBrowserlist3", "Frame2", "Browser list", true, true},
+      {"cmdRemovelist3", "Frame2", "Remove list", false, false},
+      {"cmdBlocklist3", "Frame2", "Blocked list", false, false},
+      {"cmdAdd", "Frame2", "Add", false, false},
+      {"cmdAddAll", "Frame2", "Add all", false, false},
+      {"cmdCloseAll", "Frame2", "Close all", false, false},
+      {"cmdBrowserlist", "Frame1", "Browser list", true, false},
+      {"cmdRemovelist", "Frame1", "Remove list", true, true},
+      {"cmdBlocklist", "Frame1", "Blocked list", true, false},
+      {"cmdRemove", "Frame1", "Remove selected", true, false},
+      {"cmdRemoveAll", "Frame1", "Remove all", true, false},
+      {"cmdBrowserlist2", "Frame3", "Browser list", true, false},
+      {"cmdRemovelist2", "Frame3", "Remove list", true, false},
+      {"cmdBlocklist2", "Frame3", "Blocked list", true, true},
+      {"cmdClearScreen", "Frame3", "Clear screen", true, false},
+      {"cmdSaveBlocked", "Frame3", "Save log", true, false},
+      {"cmdEraseLog", "Frame3", "Erase log", true, false},
+      {"cmdUnlExit", nullptr, "Close", true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    HWND button = window.ControlHandle(c.name);
+    ASSERT_NE(button, nullptr);
+    char class_name[32] = {};
+    GetClassNameA(button, class_name, sizeof class_name);
+    EXPECT_STREQ(class_name, "MyButton");
+    EXPECT_EQ(GetParent(button), c.pane ? window.ControlHandle(c.pane) : window.Handle());
+    EXPECT_EQ(WindowText(button), c.caption);
+    EXPECT_EQ((GetWindowLongA(button, GWL_STYLE) & WS_VISIBLE) != 0, c.visible);
+    const MyButton& core = ButtonOf(button).Core();
+    EXPECT_EQ(core.Font().bold, c.bold);
+    EXPECT_EQ(core.Font().name, "MS Sans Serif");
+    EXPECT_EQ(core.SkinPictureName(), "MyButtonDefSkin");
+  }
+  // The default skin lies below the visible area.
+  HWND skin = window.ControlHandle("MyButtonDefSkin");
+  ASSERT_NE(skin, nullptr);
+  RECT client, place;
+  GetClientRect(window.Handle(), &client);
+  GetWindowRect(skin, &place);
+  MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&place), 2);
+  EXPECT_GE(place.top, client.bottom);
+}
+
+// Each button's set is read from the layout resource; written back and read into a
+// new button, it gives the same set again.
+TEST_F(MainWindowTest, EachButtonsSavedSetRoundTripsThroughTheLayout) {
+  Load();
+  const Layout layout = ParseLayout(ResourceText(kMainLayoutResource));
+  ASSERT_EQ(layout.Sections().size(), 18u);
+  for (const auto& [name, section] : layout.Sections()) {
+    SCOPED_TRACE(name);
+    HWND handle = window.ControlHandle(name);
+    ASSERT_NE(handle, nullptr);
+    const MyButton& core = ButtonOf(handle).Core();
+    EXPECT_EQ(core.Text(), section.ReadText("Text", ""));
+    EXPECT_EQ(core.Font(), section.ReadFont("Font", {}));
+
+    PropertyBag written;
+    core.WriteProperties(written);
+    MyButtonWindow copy(window.Host(), name + "Copy");
+    ASSERT_TRUE(copy.Create(0, 0, 80, 20, 0, &written, false));
+    PropertyBag rewritten;
+    copy.Core().WriteProperties(rewritten);
+    Layout first, second;
+    first.Section(name) = written;
+    second.Section(name) = rewritten;
+    EXPECT_EQ(FormatLayout(first), FormatLayout(second));
+  }
+}
+
+TEST_F(MainWindowTest, PaneButtonsShowTheirPaneAndMoveTheFocusToClose) {
+  Load();
+  window.ShowMainWindow();
+  struct Case {
+    const char* button;
+    const char* pane_shown;  // nullptr: the panes stay as they are
+  } cases[] = {
+      {"cmdBrowserlist2", "Frame2"}, {"cmdRemovelist3", "Frame1"}, {"cmdBlocklist", "Frame3"},
+      {"cmdBlocklist2", nullptr},    {"cmdRemovelist2", "Frame1"}, {"cmdRemovelist", nullptr},
+      {"cmdBrowserlist", "Frame2"},  {"cmdBrowserlist3", nullptr}, {"cmdBlocklist3", "Frame3"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.button);
+    const bool before[] = {IsWindowVisible(window.ControlHandle("Frame1")) != FALSE,
+                           IsWindowVisible(window.ControlHandle("Frame2")) != FALSE,
+                           IsWindowVisible(window.ControlHandle("Frame3")) != FALSE};
+    SetFocus(window.ControlHandle("lstBlocked"));
+    ClickButton(window.ControlHandle(c.button));
+    int index = 0;
+    for (const char* pane : {"Frame1", "Frame2", "Frame3"}) {
+      const bool expected = c.pane_shown ? std::string(pane) == c.pane_shown : before[index];
+      EXPECT_EQ(IsWindowVisible(window.ControlHandle(pane)) != FALSE, expected) << pane;
+      ++index;
+    }
+    EXPECT_EQ(GetFocus(), window.ControlHandle("cmdUnlExit"));
+  }
+}
+
+// Blocking is off, so no tick comes: the lists must show the result at once.
+TEST_F(MainWindowTest, CommandsShowTheirResultAtOnceAndSave) {
+  services.remove_list = {"first", "second"};
+  Load();
+  window.ShowMainWindow();
+  window.RunMenuCommand(MenuCommand::DisablePopup);
+  HWND removes = window.ControlHandle("lstRemoves");
+  SendMessageA(removes, LB_SETCURSEL, 1, 0);
+  SendMessageA(GetParent(removes), WM_COMMAND, MAKEWPARAM(kIdRemoves, LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(removes));
+  services.steps.clear();
+  ClickButton(window.ControlHandle("cmdRemove"));
+  EXPECT_EQ(services.steps, std::vector<std::string>{"save removes"});
+  ASSERT_EQ(SendMessageA(removes, LB_GETCOUNT, 0, 0), 1);
+
+  // Erase log: no question, an empty list shown and saved.
+  window.State().BlockedLog().Append("1/2/2024 3:04:05 PM Ad - Opera");
+  window.SyncViews();
+  services.steps.clear();
+  ClickButton(window.ControlHandle("cmdEraseLog"));
+  EXPECT_EQ(services.steps, std::vector<std::string>{"save log"});
+  EXPECT_EQ(SendMessageA(window.ControlHandle("lstBlocked"), LB_GETCOUNT, 0, 0), 0);
+
+  // Close hides the window.
+  ClickButton(window.ControlHandle("cmdUnlExit"));
+  EXPECT_FALSE(IsWindowVisible(window.Handle()));
 }
 
 }  // namespace

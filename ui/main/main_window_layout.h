@@ -26,7 +26,29 @@ enum MainControlId : int {
   kIdRedImg,
   kIdMoonFirst,  // imgMoon 0 to 7 follow
   kIdCommand1 = kIdMoonFirst + 8,
+  // The skinned buttons.
+  kIdBrowserlist,
+  kIdBrowserlist2,
+  kIdBrowserlist3,
+  kIdRemovelist,
+  kIdRemovelist2,
+  kIdRemovelist3,
+  kIdBlocklist,
+  kIdBlocklist2,
+  kIdBlocklist3,
+  kIdAdd,
+  kIdAddAll,
+  kIdCloseAll,
+  kIdRemove,
+  kIdRemoveAll,
+  kIdClearScreen,
+  kIdSaveBlocked,
+  kIdEraseLog,
+  kIdUnlExit,
 };
+
+// The resource holding the saved property sets of the window's skinned buttons.
+inline constexpr char kMainLayoutResource[] = "MAINWINDOWLAYOUT";
 
 std::span<const ControlDefinition> MainWindowControls();
 

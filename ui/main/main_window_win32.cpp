@@ -1,6 +1,9 @@
 #include "ui/main/main_window_win32.h"
 
+#include "controls/button/button_win32.h"
 #include "platform/program_names.h"
+#include "platform/resource_win32.h"
+#include "resources/button_ids.h"
 #include "resources/resource_ids.h"
 #include "settings/program_settings.h"
 #include "ui/main/command_line.h"
@@ -30,6 +33,18 @@ void AppendEntries(HMENU menu, const Menu& entries) {
   }
 }
 
+// The saved property sets of the skinned buttons, from the program's resources.
+const Layout& ButtonLayout() {
+  static const Layout layout = [] {
+    try {
+      return ParseLayout(ResourceText(kMainLayoutResource));
+    } catch (const LayoutError&) {
+      return Layout();  // the buttons keep the captions and fonts of the table
+    }
+  }();
+  return layout;
+}
+
 }  // namespace
 
 TrayPictures::TrayPictures()
@@ -38,7 +53,9 @@ TrayPictures::TrayPictures()
 }
 
 frmMain::frmMain(ProgramPorts ports)
-    : ports_(ports), engine_(state_, ports.desktop, ports.sound, ports.clock, *this) {}
+    : ports_(ports),
+      engine_(state_, ports.desktop, ports.sound, ports.clock, *this),
+      default_skin_(kDefaultSkinName) {}
 
 frmMain::~frmMain() {
   if (!Handle()) return;
@@ -77,7 +94,13 @@ void frmMain::Load() {
 }
 
 void frmMain::CreateControls() {
-  form_.CreateControls(Handle(), MainWindowControls());
+  host_.Attach(Handle());
+  // The buttons draw from the default skin, which lies below the visible area.
+  MyButtonWindow::Register();
+  const int dpi = ScreenDpi();
+  if (default_skin_.LoadImageResource(BUTTON_DEFAULT_SKIN_RESOURCE))
+    default_skin_.Create(Handle(), TwipsToPixels(3360, dpi), TwipsToPixels(4440, dpi), false);
+  host_.Controls().CreateControls(Handle(), MainWindowControls(), &ButtonLayout());
   popups_view_.Attach(ControlHandle("lstPopUps"));
   removes_view_.Attach(ControlHandle("lstRemoves"));
   blocked_view_.Attach(ControlHandle("lstBlocked"));
@@ -285,6 +308,8 @@ void frmMain::ShowMainWindow() {
   else
     ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
+  // The buttons look their skin up again.
+  host_.WindowShown();
 }
 
 void frmMain::HideMainWindow() { ShowWindow(Handle(), SW_HIDE); }
@@ -359,6 +384,46 @@ void frmMain::OnControlCommand(int id, int code) {
     state_.SetPlaySound(SendMessageA(ControlHandle("chkPopsound"), BM_GETCHECK, 0, 0) ==
                         BST_CHECKED);
   if (id == kIdCommand1 && code == BN_CLICKED) Command1_Click();
+  if (id >= kIdBrowserlist && id <= kIdUnlExit && code == BN_CLICKED) OnButtonClick(id);
+}
+
+void frmMain::OnButtonClick(int id) {
+  switch (id) {
+    case kIdBrowserlist:
+    case kIdBrowserlist2:
+      ShowPane("Frame2");
+      break;
+    case kIdRemovelist2:
+    case kIdRemovelist3:
+      ShowPane("Frame1");
+      break;
+    case kIdBlocklist:
+    case kIdBlocklist3:
+      ShowPane("Frame3");
+      break;
+    case kIdBrowserlist3:  // each pane's own button
+    case kIdRemovelist:
+    case kIdBlocklist2:
+      SetFocus(ControlHandle("cmdUnlExit"));
+      break;
+    case kIdAdd: commands_.cmdAdd_Click(); break;
+    case kIdAddAll: commands_.cmdAddAll_Click(); break;
+    case kIdCloseAll: commands_.cmdCloseAll_Click(); break;
+    case kIdRemove: commands_.cmdRemove_Click(); break;
+    case kIdRemoveAll: commands_.cmdRemoveAll_Click(); break;
+    case kIdClearScreen: commands_.cmdClearScreen_Click(); break;
+    case kIdSaveBlocked: commands_.cmdSaveBlocked_Click(); break;
+    case kIdEraseLog: commands_.cmdEraseLog_Click(); break;
+    case kIdUnlExit: HideMainWindow(); break;
+  }
+  // At once: no scan tick comes while blocking is disabled.
+  SyncViews();
+}
+
+void frmMain::ShowPane(const char* pane) {
+  for (const char* each : {"Frame1", "Frame2", "Frame3"})
+    ShowWindow(ControlHandle(each), std::string_view(each) == pane ? SW_SHOW : SW_HIDE);
+  SetFocus(ControlHandle("cmdUnlExit"));
 }
 
 void frmMain::Command1_Click() {

@@ -8,9 +8,11 @@
 #include <string_view>
 
 #include "engine/blocking_state.h"
+#include "controls/host/control_host_win32.h"
 #include "engine/engine.h"
 #include "platform/form_win32.h"
 #include "platform/handles_win32.h"
+#include "platform/picture_box_win32.h"
 #include "platform/window_win32.h"
 #include "ui/main/list_box_win32.h"
 #include "ui/main/list_commands.h"
@@ -65,7 +67,8 @@ class frmMain : public Window, private BlockListener, private ListCommandHost {
   ListCommands& Commands() { return commands_; }
 
   BlockingState& State() { return state_; }
-  HWND ControlHandle(std::string_view name) const { return form_.Control(name); }
+  HWND ControlHandle(std::string_view name) const { return host_.Controls().Control(name); }
+  ControlHostWin32& Host() { return host_; }
   HWND TrayOwner() const { return ControlHandle("chkSystrayMsg"); }
   const Menu& TrayMenu() const { return tray_menu_; }
   const TrayPictures& Pictures() const { return pictures_; }
@@ -100,6 +103,10 @@ class frmMain : public Window, private BlockListener, private ListCommandHost {
   void tmrWindowCheck_Timer();
   void tmrAnimate_Timer();
   void OnControlCommand(int id, int code);
+  // A skinned button was clicked.
+  void OnButtonClick(int id);
+  // Shows one of the three panes and hides the other two.
+  void ShowPane(const char* pane);
   void OnListSelection(int id);
   void Command1_Click();
 
@@ -109,7 +116,8 @@ class frmMain : public Window, private BlockListener, private ListCommandHost {
   ProgramPorts ports_;
   BlockingState state_;
   BlockingEngine engine_;
-  Form form_;
+  PictureBox default_skin_;  // MyButtonDefSkin, below the visible area
+  ControlHostWin32 host_;     // the controls, the skinned buttons among them
   TrayPictures pictures_;
   bool tray_icon_shown_ = false;
   StatusAnimation animation_;
