@@ -359,6 +359,59 @@ TEST_F(HushWallEndToEnd, ASecondStartLeavesOneInstanceAndShowsItsWindow) {
   EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(main_window) != FALSE; }, 5000));
 }
 
+// A message box of the program, found from outside by its title.
+HWND FindMessageBox(DWORD process, const char* title) {
+  for (const WindowInfo& window : TopLevelWindowsOf(process))
+    if (window.class_name == "#32770" && window.caption == title && window.visible) return window.handle;
+  return nullptr;
+}
+
+std::string StaticTextOf(HWND dialog) {
+  HWND text = GetDlgItem(dialog, 0xFFFF);  // the message box's text
+  char buffer[256] = {};
+  if (text) GetWindowTextA(text, buffer, sizeof buffer);
+  return buffer;
+}
+
+// What a user does from the main window: a seen popup added to the remove list is
+// closed at the next tick and saved; "Remove all", answered Yes in its box, empties
+// the file.
+TEST_F(HushWallEndToEnd, CommandsFromOutsideAddAPopupAndRemoveAllWithTheirBoxAnswered) {
+  Process& hushwall = HushWall();
+  HWND main_window = MainWindowOf(hushwall.Id());
+  ASSERT_NE(main_window, nullptr);
+  const std::string title = "New offer - Opera";
+  Popups popups = StartPopups("--window \"" + title + "\"");
+  ASSERT_EQ(popups.titles_by_handle.size(), 1u);
+
+  HWND seen = ChildWithId(main_window, hushwall::kIdPopUps);
+  int index = -1;
+  ASSERT_TRUE(WaitFor([&] {
+    const std::vector<std::string> texts = ListBoxTexts(seen);
+    const auto found = std::find(texts.begin(), texts.end(), title);
+    index = found == texts.end() ? -1 : int(found - texts.begin());
+    return index >= 0;
+  }, 5000));
+  SendMessageA(seen, LB_SETCURSEL, index, 0);
+  SendMessageA(GetParent(seen), WM_COMMAND, MAKEWPARAM(hushwall::kIdPopUps, LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(seen));
+  PostMessageA(main_window, WM_COMMAND, MAKEWPARAM(hushwall::kIdAdd, BN_CLICKED),
+               reinterpret_cast<LPARAM>(ChildWithId(main_window, hushwall::kIdAdd)));
+  EXPECT_TRUE(WaitFor([&] { return CloseCounts(popups.record_file, popups.titles_by_handle)[title] >= 1; },
+                      5000));
+  EXPECT_TRUE(WaitFor([&] { return ReadFile(folder_ + "\\RemList.dat").ends_with(title + "\r\n"); }, 5000));
+
+  PostMessageA(main_window, WM_COMMAND, MAKEWPARAM(hushwall::kIdRemoveAll, BN_CLICKED),
+               reinterpret_cast<LPARAM>(ChildWithId(main_window, hushwall::kIdRemoveAll)));
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (box = FindMessageBox(hushwall.Id(), "Close HushWall")) != nullptr; }, 5000));
+  EXPECT_EQ(StaticTextOf(box), "Are you sure you want to remove all from list ?");
+  SendMessageA(box, WM_COMMAND, IDYES, 0);
+  EXPECT_TRUE(WaitFor([&] { return FileExists(folder_ + "\\RemList.dat") && ReadFile(folder_ + "\\RemList.dat").empty(); },
+                      5000));
+  EXPECT_TRUE(ListBoxTexts(ChildWithId(main_window, hushwall::kIdRemoves)).empty());
+}
+
 // A listed window that closes on its first request while the rule pass still has
 // 2,000 entries to go. Each tick that still found it counts one logged block; none
 // of the entries after its title may count a silent one.
