@@ -14,118 +14,14 @@
 #include <string>
 #include <vector>
 
+#include "tests/e2e/support/outside_win32.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/main/tray_menu.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-bool WaitFor(const std::function<bool()>& done, int timeout_ms) {
-  const auto deadline = Clock::now() + std::chrono::milliseconds(timeout_ms);
-  while (!done()) {
-    if (Clock::now() > deadline) return false;
-    Sleep(20);
-  }
-  return true;
-}
-
-std::string HereDirectory() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string here = path;
-  return here.substr(0, here.find_last_of('\\'));
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::stringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
-
-bool FileExists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-class Process {
- public:
-  Process(const std::string& command_line, const std::string& directory) {
-    STARTUPINFOA startup{sizeof(startup)};
-    std::string line = command_line;
-    started_ = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                              directory.c_str(), &startup, &info_);
-  }
-  ~Process() {
-    if (!started_) return;
-    if (Running()) {
-      TerminateProcess(info_.hProcess, 1);
-      WaitForSingleObject(info_.hProcess, 10000);
-    }
-    CloseHandle(info_.hThread);
-    CloseHandle(info_.hProcess);
-  }
-  Process(const Process&) = delete;
-  Process& operator=(const Process&) = delete;
-
-  bool Started() const { return started_; }
-  DWORD Id() const { return info_.dwProcessId; }
-  bool Running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
-  bool WaitForExit(int timeout_ms) const {
-    return WaitForSingleObject(info_.hProcess, timeout_ms) == WAIT_OBJECT_0;
-  }
-  DWORD ExitCode() const {
-    DWORD code = 0;
-    GetExitCodeProcess(info_.hProcess, &code);
-    return code;
-  }
-
- private:
-  PROCESS_INFORMATION info_{};
-  bool started_ = false;
-};
-
-struct WindowInfo {
-  HWND handle;
-  std::string class_name;
-  std::string caption;
-  bool visible;
-  RECT rect;
-};
-
-struct WindowSearch {
-  DWORD process;
-  std::vector<WindowInfo> found;
-};
-
-BOOL CALLBACK CollectWindow(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<WindowSearch*>(context);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (search->process != 0 && owner != search->process) return TRUE;
-  WindowInfo info{window, {}, {}, IsWindowVisible(window) != FALSE, {}};
-  char text[256] = {};
-  GetClassNameA(window, text, sizeof(text));
-  info.class_name = text;
-  GetWindowTextA(window, text, sizeof(text));
-  info.caption = text;
-  GetWindowRect(window, &info.rect);
-  search->found.push_back(info);
-  return TRUE;
-}
-
-// Every top-level window, or those of one process.
-std::vector<WindowInfo> TopLevelWindowsOf(DWORD process) {
-  WindowSearch search{process, {}};
-  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-HWND MainWindowOf(DWORD process) {
-  for (const WindowInfo& window : TopLevelWindowsOf(process))
-    if (window.class_name == "HushWallMain") return window.handle;
-  return nullptr;
-}
+using namespace hushwall::outside;
+using Process = ChildProcess;
 
 int MainWindowCount() {
   int count = 0;
@@ -139,39 +35,6 @@ bool SplashShown(DWORD process) {
         window.rect.bottom - window.rect.top == 302)
       return true;
   return false;
-}
-
-// Reads a list box of another process. Under Wine an ANSI LB_GETTEXT across
-// processes comes back as UTF-16, so ask in UTF-16 from the start.
-std::vector<std::string> ListBoxTexts(HWND list_box) {
-  std::vector<std::string> texts;
-  const LRESULT count = SendMessageW(list_box, LB_GETCOUNT, 0, 0);
-  for (LRESULT i = 0; i < count; ++i) {
-    std::vector<wchar_t> text(1024, L'\0');
-    SendMessageW(list_box, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
-    char ansi[1024] = {};
-    WideCharToMultiByte(CP_ACP, 0, text.data(), -1, ansi, sizeof(ansi), nullptr, nullptr);
-    texts.push_back(ansi);
-  }
-  return texts;
-}
-
-struct ChildSearch {
-  int id;
-  HWND found;
-};
-
-BOOL CALLBACK MatchChild(HWND child, LPARAM context) {
-  auto* search = reinterpret_cast<ChildSearch*>(context);
-  if (GetDlgCtrlID(child) != search->id) return TRUE;
-  search->found = child;
-  return FALSE;
-}
-
-HWND ChildWithId(HWND parent, int id) {
-  ChildSearch search{id, nullptr};
-  EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&search));
-  return search.found;
 }
 
 // WM_CLOSE counts per title from popup-sim's record file.
@@ -233,7 +96,7 @@ class HushWallEndToEnd : public ::testing::Test {
         "\"" + HereDirectory() + "\\popup-sim.exe\" --quiet --exit-after 60000 --record \"" +
             popups.record_file + "\" --ready \"" + ready + "\" " + window_options,
         folder_);
-    if (WaitFor([&] { return FileExists(ready); }, 20000)) {
+    if (WaitFor([&] { return FileExists(ready); }, 60000)) {
       std::istringstream lines(ReadFile(ready));
       std::string handle, title;
       while (lines >> handle && std::getline(lines, title)) {

@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 
+#include "tests/e2e/support/outside_win32.h"
 #include "tools/bench/soak_session_win32.h"
 #include "ui/main/main_window_layout.h"
 
@@ -17,31 +18,12 @@ namespace {
 
 constexpr int kHostilePhaseMs = 2000;
 
-bool WaitFor(const std::function<bool()>& done, int timeout_ms) {
-  const unsigned long long deadline = soak::Now() + static_cast<unsigned long long>(timeout_ms);
-  while (!done()) {
-    if (soak::Now() > deadline) return false;
-    Sleep(20);
-  }
-  return true;
-}
-
-struct ChildSearch {
-  int id;
-  HWND found;
-};
-
-BOOL CALLBACK MatchChild(HWND child, LPARAM context) {
-  auto* search = reinterpret_cast<ChildSearch*>(context);
-  if (GetDlgCtrlID(child) != search->id) return TRUE;
-  search->found = child;
-  return FALSE;
-}
+using hushwall::outside::ChildWithId;
+using hushwall::outside::WaitFor;
 
 LRESULT ListBoxCount(HWND parent, int id) {
-  ChildSearch search{id, nullptr};
-  EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&search));
-  return search.found ? SendMessageW(search.found, LB_GETCOUNT, 0, 0) : -1;
+  HWND list_box = ChildWithId(parent, id);
+  return list_box ? SendMessageW(list_box, LB_GETCOUNT, 0, 0) : -1;
 }
 
 std::string TitleOf(HWND window) {

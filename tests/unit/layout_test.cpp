@@ -2,6 +2,7 @@
 
 #include "platform/control_error.h"
 #include "platform/layout.h"
+#include "support/error_number.h"
 
 namespace hushwall {
 namespace {
@@ -18,14 +19,7 @@ class NamedPicture : public Picture {
   std::string source_;
 };
 
-int ErrorNumber(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const ControlError& error) {
-    return error.Number();
-  }
-  return 0;
-}
+using testing::ErrorNumber;
 
 TEST(PropertyBagTest, KeysIgnoreCaseAndKeepTheirFirstPlace) {
   PropertyBag bag;

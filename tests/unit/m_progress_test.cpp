@@ -7,6 +7,7 @@
 #include "platform/control_error.h"
 #include "platform/layout.h"
 #include "support/progress_fakes.h"
+#include "support/error_number.h"
 
 namespace hushwall {
 namespace {
@@ -15,14 +16,7 @@ using Lines = std::vector<std::string>;
 
 Currency C(double value) { return Currency::FromDouble(value); }
 
-int ErrorNumber(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const ControlError& error) {
-    return error.Number();
-  }
-  return 0;
-}
+using testing::ErrorNumber;
 
 class ProgressModelTest : public ::testing::Test {
  protected:

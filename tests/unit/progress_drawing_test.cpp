@@ -5,20 +5,14 @@
 
 #include "controls/progress/progress_drawing.h"
 #include "platform/control_error.h"
+#include "support/error_number.h"
 
 namespace hushwall {
 namespace {
 
 Currency C(double value) { return Currency::FromDouble(value); }
 
-int ErrorNumber(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const ControlError& error) {
-    return error.Number();
-  }
-  return 0;
-}
+using testing::ErrorNumber;
 
 // Range 0 to 100 on a face of 100 x 20; lengths are rounded halves to even.
 TEST(ProgressDrawing, BarPlacementPerDirection) {

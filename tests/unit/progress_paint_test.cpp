@@ -5,6 +5,7 @@
 #include "controls/progress/m_progress.h"
 #include "platform/control_error.h"
 #include "support/progress_fakes.h"
+#include "support/error_number.h"
 
 namespace hushwall {
 namespace {
@@ -18,14 +19,7 @@ Rgb Grey(int level) { return Rgb(level) * 0x010101u; }
 const Rgb kBack = Grey(0x0E);  // the default BackColor as the fakes show it
 const Rgb kFore = Grey(0x12);  // the default ForeColor
 
-int ErrorNumber(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const ControlError& error) {
-    return error.Number();
-  }
-  return 0;
-}
+using testing::ErrorNumber;
 
 // A shown control with range 0 to 100.
 struct Shown {

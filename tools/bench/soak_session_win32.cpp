@@ -7,48 +7,13 @@
 #include <functional>
 #include <sstream>
 
+#include "tests/e2e/support/outside_win32.h"
 #include "tools/popup-sim/popup_clock_win32.h"
 
 namespace soak {
 namespace {
 
-bool WaitFor(const std::function<bool()>& done, int timeout_ms) {
-  const unsigned long long deadline = Now() + static_cast<unsigned long long>(timeout_ms);
-  while (!done()) {
-    if (Now() > deadline) return false;
-    Sleep(20);
-  }
-  return true;
-}
-
-std::string HereDirectory() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string here = path;
-  return here.substr(0, here.find_last_of('\\'));
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::stringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
-
-// Appended piece by piece: GCC 12 warns wrongly about "\"" + text.
-std::string Quoted(const std::string& text) {
-  std::string quoted(1, '"');
-  quoted.append(text).push_back('"');
-  return quoted;
-}
-
-bool FileExists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-void WriteFile(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+using namespace hushwall::outside;
 
 void RemoveFolder(const std::string& folder) {
   WIN32_FIND_DATAA found;
@@ -61,28 +26,6 @@ void RemoveFolder(const std::string& folder) {
     FindClose(search);
   }
   RemoveDirectoryA(folder.c_str());
-}
-
-struct MainWindowSearch {
-  DWORD process;
-  HWND found;
-};
-
-BOOL CALLBACK MatchMainWindow(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<MainWindowSearch*>(context);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  char class_name[32] = {};
-  GetClassNameA(window, class_name, sizeof class_name);
-  if (owner != search->process || std::string(class_name) != "HushWallMain") return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
-HWND MainWindowOf(DWORD process) {
-  MainWindowSearch search{process, nullptr};
-  EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
 }
 
 std::vector<ReadyWindow> ReadReadyFile(const std::string& path) {
@@ -100,30 +43,6 @@ std::vector<ReadyWindow> ReadReadyFile(const std::string& path) {
 }  // namespace
 
 unsigned long long Now() { return popup_sim::ClockMilliseconds(); }
-
-ChildProcess::ChildProcess(const std::string& command_line, const std::string& directory) {
-  STARTUPINFOA startup{sizeof(startup)};
-  std::string line = command_line;
-  started_ = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                            directory.c_str(), &startup, &info_);
-}
-
-ChildProcess::~ChildProcess() {
-  if (!started_) return;
-  End();
-  CloseHandle(info_.hThread);
-  CloseHandle(info_.hProcess);
-}
-
-bool ChildProcess::Running() const {
-  return started_ && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
-}
-
-void ChildProcess::End() {
-  if (!Running()) return;
-  TerminateProcess(info_.hProcess, 1);
-  WaitForSingleObject(info_.hProcess, 10000);
-}
 
 Session::Session(const Scenario& scenario, unsigned long popup_lifetime_ms) : files_(scenario.files()) {
   char temp[MAX_PATH] = {};

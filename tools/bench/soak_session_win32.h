@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/e2e/support/outside_win32.h"
 #include "tools/bench/soak_scenarios.h"
 
 namespace soak {
@@ -15,23 +16,7 @@ namespace soak {
 // Milliseconds on the clock of popup-sim's --record-times lines.
 unsigned long long Now();
 
-class ChildProcess {
- public:
-  ChildProcess(const std::string& command_line, const std::string& directory);
-  ~ChildProcess();
-  ChildProcess(const ChildProcess&) = delete;
-  ChildProcess& operator=(const ChildProcess&) = delete;
-
-  bool Started() const { return started_; }
-  bool Running() const;
-  DWORD Id() const { return info_.dwProcessId; }
-  HANDLE Handle() const { return info_.hProcess; }
-  void End();
-
- private:
-  PROCESS_INFORMATION info_{};
-  bool started_ = false;
-};
+using ChildProcess = hushwall::outside::ChildProcess;
 
 struct Memory {
   std::size_t working_set = 0;
