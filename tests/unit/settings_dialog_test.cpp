@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "../shared/memory_settings_store.h"
+#include "tests/shared/memory_settings_store.h"
 #include "settings/program_settings.h"
 
 namespace hushwall {
