@@ -29,6 +29,10 @@ const char* TypeNameOf(ControlKind kind) {
     case ControlKind::PushButton: return "CommandButton";
     case ControlKind::Picture: return "Image";
     case ControlKind::SkinnedButton: return "SkinnedButton";
+    case ControlKind::TextBox: return "TextBox";
+    case ControlKind::DriveList: return "DriveListBox";
+    case ControlKind::FolderList: return "DirListBox";
+    case ControlKind::FileList: return "FileListBox";
   }
   return "";
 }

@@ -8,7 +8,13 @@
 
 namespace hushwall {
 
-enum class ControlKind { Pane, ListBox, Label, CheckBox, PushButton, Picture, SkinnedButton };
+enum class ControlKind {
+  Pane, ListBox, Label, CheckBox, PushButton, Picture, SkinnedButton,
+  TextBox,
+  // Filled by the system's directory-list functions: drives in a drop-down list,
+  // folders and files in sorted list boxes.
+  DriveList, FolderList, FileList,
+};
 
 // The kind's name as lookups by name report it, such as "Label".
 const char* TypeNameOf(ControlKind kind);

@@ -34,10 +34,29 @@ class Pane : public Window {
     }
   }
 
+  // A pane with a caption is drawn as a group box: the caption interrupts the top
+  // edge, which runs through the middle of the text.
   void Paint(HDC dc) override {
     RECT area;
     GetClientRect(Handle(), &area);
-    DrawEdge(dc, &area, EDGE_ETCHED, BF_RECT);
+    char caption[256] = {};
+    const int length = GetWindowTextA(Handle(), caption, sizeof caption);
+    if (length == 0) {
+      DrawEdge(dc, &area, EDGE_ETCHED, BF_RECT);
+      return;
+    }
+    HGDIOBJ old_font = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0)));
+    SIZE text{};
+    GetTextExtentPoint32A(dc, caption, length, &text);
+    RECT edge = area;
+    edge.top += text.cy / 2;
+    DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
+    RECT label{8, 0, 8 + text.cx + 4, text.cy};
+    FillRect(dc, &label, GetSysColorBrush(COLOR_BTNFACE));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    TextOutA(dc, 10, 0, caption, length);
+    SelectObject(dc, old_font);
   }
 };
 
@@ -65,6 +84,14 @@ KindStyle StyleOf(ControlKind kind) {
       return {"STATIC", SS_ICON, 0};
     case ControlKind::SkinnedButton:
       return {nullptr, 0, 0};
+    case ControlKind::TextBox:
+      return {"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::DriveList:
+      return {"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_HASSTRINGS, 0};
+    case ControlKind::FolderList:
+    case ControlKind::FileList:
+      return {"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_HASSTRINGS | LBS_SORT,
+              WS_EX_CLIENTEDGE};
   }
   return {"STATIC", 0, 0};
 }
@@ -97,10 +124,12 @@ HWND Form::CreateOne(HWND window, const ControlDefinition& definition) {
   DWORD style = WS_CHILD | kind.style | (definition.visible ? WS_VISIBLE : 0);
   // A pane's object rides in the creation parameters, as for every window class of ours.
   auto pane = definition.kind == ControlKind::Pane ? std::make_unique<Pane>() : nullptr;
+  // A drop-down list's window height includes its open list.
+  const int drop_down = definition.kind == ControlKind::DriveList ? 160 : 0;
   HWND control = CreateWindowExA(
       kind.ex_style, kind.window_class, definition.caption, style, TwipsToPixels(definition.left, dpi_),
       TwipsToPixels(definition.top, dpi_), TwipsToPixels(definition.width, dpi_),
-      TwipsToPixels(definition.height, dpi_), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(definition.id)),
+      TwipsToPixels(definition.height, dpi_) + drop_down, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(definition.id)),
       GetModuleHandleA(nullptr), pane.get());
   if (pane) panes_.push_back(std::move(pane));
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(definition.font)), FALSE);
