@@ -275,6 +275,58 @@ TEST_F(HushWallEndToEnd, CommandsFromOutsideAddAPopupAndRemoveAllWithTheirBoxAns
   EXPECT_TRUE(ListBoxTexts(ChildWithId(main_window, hushwall::kIdRemoves)).empty());
 }
 
+HWND ChildWithText(HWND parent, const char* text) {
+  HWND found = nullptr;
+  struct Search {
+    const char* text;
+    HWND* found;
+  } search{text, &found};
+  EnumChildWindows(parent, [](HWND child, LPARAM context) -> BOOL {
+    auto* search = reinterpret_cast<Search*>(context);
+    char caption[64] = {};
+    GetWindowTextA(child, caption, sizeof caption);
+    if (std::string(caption) != search->text) return TRUE;
+    *search->found = child;
+    return FALSE;
+  }, reinterpret_cast<LPARAM>(&search));
+  return found;
+}
+
+// The hidden "Setting" entry, run by its documented command id from another program;
+// its OK writes the eight settings to the real registry.
+TEST_F(HushWallEndToEnd, TheSettingsDialogOpensByItsCommandIdAndItsOkStoresTheSettings) {
+  Process& hushwall = HushWall();
+  HWND main_window = MainWindowOf(hushwall.Id());
+  ASSERT_NE(main_window, nullptr);
+  RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Vantel Hushwall\\Settings");
+  PostMessageA(main_window, WM_COMMAND, 201, 0);
+  HWND dialog = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    for (const WindowInfo& window : TopLevelWindowsOf(hushwall.Id()))
+      if (window.caption == "Setting" && window.visible) dialog = window.handle;
+    return dialog != nullptr;
+  }, 10000));
+  HWND ok = ChildWithText(dialog, "OK");
+  ASSERT_NE(ok, nullptr);
+  PostMessageA(ok, BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 10000)) << "OK closes the dialog";
+
+  HKEY key = nullptr;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Vantel Hushwall\\Settings", 0, KEY_READ, &key),
+            ERROR_SUCCESS);
+  DWORD values = 0;
+  RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr,
+                   nullptr, nullptr);
+  EXPECT_EQ(values, 8u);
+  char sound[8] = {};
+  DWORD size = sizeof sound, type = 0;
+  EXPECT_EQ(RegQueryValueExA(key, "Sound", nullptr, &type, reinterpret_cast<BYTE*>(sound), &size), ERROR_SUCCESS);
+  EXPECT_EQ(type, DWORD(REG_SZ));
+  EXPECT_STREQ(sound, "1");
+  RegCloseKey(key);
+  RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Vantel Hushwall\\Settings");
+}
+
 // A listed window that closes on its first request while the rule pass still has
 // 2,000 entries to go. Each tick that still found it counts one logged block; none
 // of the entries after its title may count a silent one.

@@ -63,11 +63,12 @@ class CountingDesktop : public WindowSystem {
 class FakePorts : public TrayIconPort,
                   public SettingsStore,
                   public AlertSound,
+                  public StartupEntries,
                   public ListFiles,
                   public MessageBoxes,
                   public ProcessControl {
  public:
-  ProgramPorts Ports() { return {*this, *this, *this, *this, *this, desktop, *this, clock}; }
+  ProgramPorts Ports() { return {*this, *this, *this, *this, *this, *this, desktop, *this, clock}; }
 
   bool SetTrayIcon(TrayAction action, HWND owner, HICON icon, std::string_view tip) override {
     FillTrayIconData(record, Value(owner), Value(icon), tip);
@@ -107,6 +108,9 @@ class FakePorts : public TrayIconPort,
   void PlayMemory(const std::uint8_t*, unsigned) override { ++sounds_played; }
   void StopPlaying() override { Step("stop sound"); }
   void ReportCannotPlay() override {}
+
+  void AddStartupEntry(const std::string& name, const std::string&) override { Step("add startup " + name); }
+  void RemoveStartupEntry(const std::string& name) override { Step("remove startup " + name); }
 
   RemoveListLoad Load(BlockingState& state) override {
     Step("load lists");
@@ -895,6 +899,20 @@ TEST_F(MainWindowTest, CommandsShowTheirResultAtOnceAndSave) {
   // Close hides the window.
   ClickButton(window.ControlHandle("cmdUnlExit"));
   EXPECT_FALSE(IsWindowVisible(window.Handle()));
+}
+
+// Both hidden "Setting" entries, reached by their command ids, open the one settings
+// dialog, owned by the main window.
+TEST_F(MainWindowTest, BothSettingEntriesOpenTheOneSettingsDialog) {
+  Load();
+  window.RunMenuCommand(MenuCommand::Setting);
+  frmSetting* first = window.Settings().Settings();
+  ASSERT_NE(first, nullptr);
+  SendMessageA(window.Handle(), WM_COMMAND, static_cast<WPARAM>(MenuCommand::Setting2), 0);
+  EXPECT_EQ(window.Settings().Settings(), first);
+  EXPECT_EQ(WindowText(first->Handle()), "Setting");
+  EXPECT_EQ(GetWindow(first->Handle(), GW_OWNER), window.Handle());
+  EXPECT_EQ(window.State().Flags().StereotypeWindows, 1);
 }
 
 }  // namespace

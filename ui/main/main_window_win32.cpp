@@ -293,6 +293,8 @@ void frmMain::RunMenuCommand(MenuCommand command) {
       break;
     case MenuCommand::Setting:
     case MenuCommand::Setting2:
+      settings_windows_.OpenSettings(Handle());
+      break;
     case MenuCommand::Help:
     case MenuCommand::About:
     case MenuCommand::Cancel:
@@ -346,6 +348,11 @@ void frmMain::ReportPartialLoad() {
   const std::string text = std::move(load_report_);
   load_report_.clear();
   ports_.boxes.Show(Handle(), text, kApplicationTitle, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void frmMain::SetPlaySound(bool on) {
+  state_.SetPlaySound(on);
+  SyncViews();  // chkPopsound follows the option
 }
 
 bool frmMain::AskYesNo(const std::string& text, const std::string& title) {

@@ -14,6 +14,8 @@
 #include "platform/handles_win32.h"
 #include "platform/picture_box_win32.h"
 #include "platform/window_win32.h"
+#include "settings/settings_dialog_win32.h"
+#include "settings/settings_host_win32.h"
 #include "ui/main/list_box_win32.h"
 #include "ui/main/list_commands.h"
 #include "ui/main/list_sync.h"
@@ -33,7 +35,7 @@ struct TrayPictures {
   std::array<Icon, StatusAnimation::kFrameCount> imgMoon;
 };
 
-class frmMain : public Window, private BlockListener, private ListCommandHost {
+class frmMain : public Window, private BlockListener, private ListCommandHost, private SettingsHost {
  public:
   static constexpr char kClassName[] = "HushWallMain";
   static constexpr UINT kScanPeriodMs = 200;
@@ -65,8 +67,9 @@ class frmMain : public Window, private BlockListener, private ListCommandHost {
   // Shows the model's current state in the controls.
   void SyncViews();
   ListCommands& Commands() { return commands_; }
+  SettingsWindows& Settings() { return settings_windows_; }
 
-  BlockingState& State() { return state_; }
+  BlockingState& State() override { return state_; }
   HWND ControlHandle(std::string_view name) const { return host_.Controls().Control(name); }
   ControlHostWin32& Host() { return host_; }
   HWND TrayOwner() const { return ControlHandle("chkSystrayMsg"); }
@@ -90,6 +93,9 @@ class frmMain : public Window, private BlockListener, private ListCommandHost {
   bool SaveBlockedLog() override;
   void CloseAllBrowserWindows() override;
   void ReportPartialLoad();
+  // SettingsHost
+  void SetPlaySound(bool on) override;
+  void RemoveListChanged() override { SyncViews(); }
 
   void CreateControls();
   void LoadStep();
@@ -125,6 +131,7 @@ class frmMain : public Window, private BlockListener, private ListCommandHost {
   Menu tray_menu_ = MakeTrayMenu();
   BlockingSwitch blocking_{tray_menu_};
   ListCommands commands_{state_, *this};
+  SettingsWindows settings_windows_{*this, {ports_.settings, ports_.startup, ports_.lists, ports_.boxes}};
   std::string load_report_;
 
   ListBoxControl popups_view_;

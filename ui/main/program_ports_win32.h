@@ -11,6 +11,7 @@
 #include "platform/message_boxes_win32.h"
 #include "settings/settings_store.h"
 #include "settings/settings_store_win32.h"
+#include "settings/startup_entry_win32.h"
 #include "ui/main/process_win32.h"
 #include "ui/main/tray_icon_win32.h"
 
@@ -22,6 +23,7 @@ struct ProgramPorts {
   ListFiles& lists;
   MessageBoxes& boxes;
   ProcessControl& process;
+  StartupEntries& startup;
   WindowSystem& desktop;
   AlertSound& sound;
   LogClock& clock;
@@ -36,7 +38,7 @@ class SystemPorts {
   SystemPorts& operator=(const SystemPorts&) = delete;
 
   ProgramPorts Ports() {
-    return {tray_, settings_, lists_, boxes_, process_, desktop_, sound_, clock_};
+    return {tray_, settings_, lists_, boxes_, process_, startup_, desktop_, sound_, clock_};
   }
 
  private:
@@ -45,6 +47,7 @@ class SystemPorts {
   ProgramListFiles lists_;
   Win32MessageBoxes boxes_;
   Win32Process process_;
+  RegistryStartupEntries startup_;
   Win32Desktop desktop_;
   Win32AlertSound sound_;
   Win32LogClock clock_;
