@@ -131,8 +131,11 @@ void AboutWindow::CreateControls() {
       LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_ABOUT), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_GREEN_IMG));  // shared
   SendMessageA(GetDlgItem(Handle(), kIdIcon), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-  if (auto* ok = dynamic_cast<MyButtonWindow*>(CustomControlOf(GetDlgItem(Handle(), kIdOk))))
+  if (auto* ok = dynamic_cast<MyButtonWindow*>(CustomControlOf(GetDlgItem(Handle(), kIdOk)))) {
+    // A table loads the caption without scanning it; assigning it takes the access key.
+    ok->Core().SetText(text::kOk);
     ok->OnClick([this] { Command1_Click(); });
+  }
   PlaceLinks();
 }
 

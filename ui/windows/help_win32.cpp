@@ -52,6 +52,23 @@ const ControlDefinition kControls[] = {
 // vertical scroll bar.
 constexpr RECT kTextPlace{240, 1320, 240 + 4935, 1320 + 4215};
 
+constexpr char kOriginalProcedure[] = "HushWall.TextProcedure";
+
+// A multi-line text box asks for every key, Escape too, and outside a dialog box it
+// does nothing with it; Escape is left to the dialog keys, which close the window.
+LRESULT CALLBACK HelpTextProcedure(HWND box, UINT message, WPARAM wparam, LPARAM lparam) {
+  const auto original = reinterpret_cast<WNDPROC>(GetPropA(box, kOriginalProcedure));
+  if (message == WM_NCDESTROY) {
+    RemovePropA(box, kOriginalProcedure);
+    SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+  }
+  LRESULT result = CallWindowProcA(original, box, message, wparam, lparam);
+  const auto* key = reinterpret_cast<const MSG*>(lparam);
+  if (message == WM_GETDLGCODE && key && key->message == WM_KEYDOWN && key->wParam == VK_ESCAPE)
+    result &= ~LRESULT(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE);
+  return result;
+}
+
 bool IsLogoCapital(int id) { return id == kIdFirstCapital || id == kIdSecondCapital; }
 bool IsLogoRest(int id) { return id == kIdFirstRest || id == kIdSecondRest; }
 
@@ -104,6 +121,8 @@ void HelpWindow::CreateHelpText() {
   SetWindowPos(box, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   text_font_ = Font(CreateFontFromDescription(kPlain));
   SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(text_font_.Get()), FALSE);
+  SetPropA(box, kOriginalProcedure, reinterpret_cast<HANDLE>(GetWindowLongPtrA(box, GWLP_WNDPROC)));
+  SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HelpTextProcedure));
   host_.NameControl(box, "Text1", "TextBox");
 }
 
