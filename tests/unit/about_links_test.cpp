@@ -1,5 +1,4 @@
-// The About window's link highlighting, link targets and version blink, and the
-// shape of the quick help text.
+// The About window's link highlighting and the shape of the quick help text.
 #include "ui/windows/about_links.h"
 
 #include <gtest/gtest.h>
@@ -48,27 +47,6 @@ TEST(LinkHighlightTest, PointerMovesHighlightOneLinkAtMost) {
     }
   }
   EXPECT_EQ(kHighlightedLinkColour, 0x800000u) << "navy: blue 128 in the third byte";
-}
-
-TEST(LinkTargetTest, PagesGoAsTheyAreAndMailBehindMailto) {
-  EXPECT_EQ(LinkTarget(AboutLink::FirstPage), about_texts::kFirstPage);
-  EXPECT_EQ(LinkTarget(AboutLink::SecondPage), about_texts::kSecondPage);
-  EXPECT_EQ(LinkTarget(AboutLink::Mail), std::string("mailto:") + about_texts::kMailAddress);
-  EXPECT_EQ(LinkTarget(AboutLink::None), "");
-  // A target is an address, never something a command interpreter would run.
-  for (AboutLink link : {AboutLink::Mail, AboutLink::FirstPage, AboutLink::SecondPage}) {
-    const std::string target = LinkTarget(link);
-    EXPECT_EQ(target.find(' '), std::string::npos) << target;
-    EXPECT_NE(target.rfind("start", 0), 0u) << target;
-  }
-}
-
-TEST(VersionBlinkTest, AlternatesTheVersionAndNothingFromTheVersion) {
-  VersionBlink blink;
-  EXPECT_EQ(blink.Index(), 0);
-  const std::vector<std::string> expected = {"Version 1.0.0", "", "Version 1.0.0", "", "Version 1.0.0"};
-  for (const std::string& text : expected) EXPECT_EQ(blink.Tick(), text);
-  EXPECT_EQ(blink.Index(), 1) << "an odd number of ticks leaves the empty element next";
 }
 
 TEST(HelpTextTest, NineParagraphsInCrLfOpeningWithThePromise) {
