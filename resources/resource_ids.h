@@ -18,5 +18,7 @@
 
 /* The splash picture, 400 x 302, 24 bits per pixel; its top-left pixel is the key. */
 #define IDB_SPLASH 2000
+/* The About window's tall picture, 77 x 201, 24 bits per pixel. */
+#define IDB_ABOUT 2001
 
 #endif

@@ -295,6 +295,31 @@ resgen::Bytes MakeSplash() {
   return resgen::Bmp24(canvas.ToImage(kKey));
 }
 
+// ---- the About picture ----
+
+// A tall banner: the shield with its medallion over a brick wall at night.
+resgen::Bytes MakeAboutPicture() {
+  constexpr int kWidth = 77, kHeight = 201;
+  Canvas canvas(kWidth, kHeight);
+  const Box all{0, 0, kWidth, kHeight};
+  canvas.Fill(all, RoundRect(0, 0, kWidth, kHeight, 0), [](double x, double y) {
+    const Colour base = VerticalGradient(kNight, kDeepNight, 0, kHeight)(x, y);
+    return Bricks(base, Scaled(base, 1.28), 12, 26, 1.2, 0, 0)(x, y);
+  });
+  constexpr double cx = 38.5, top = 14, half = 30, height = 112;
+  canvas.Fill(all, Grown(3, cx, top, half, height), Solid(kSteel));
+  canvas.Fill(all, Shield(cx, top, half, height), VerticalGradient(kSilver, kPewter, top, top + height));
+  canvas.Fill(all, Grown(-3, cx, top, half, height), [](double x, double y) {
+    return Bricks({184, 78, 54}, {72, 54, 50}, 8, 17, 1.2, 10, 16)(x, y);
+  });
+  canvas.Fill(all, Circle(cx, 52, 17), VerticalGradient(kSilver, kPewter, 35, 69));
+  canvas.Fill(all, Circle(cx, 52, 14), VerticalGradient(kNight, kDeepNight, 38, 66));
+  canvas.Fill(all, Strokes({{{0, 0}, {0, 14}}, {{8, 0}, {8, 14}}, {{0, 7}, {8, 7}}}, cx - 5.6, 45, 1.4, 1.5),
+              Solid(kGold));
+  canvas.Fill(all, Strokes({{{0, 0}, {57, 0}}}, 10, 150, 1, 1.1), Solid(kGold));
+  return resgen::Bmp24(canvas.ToImage(kKey));
+}
+
 // ---- the icons ----
 
 constexpr int kIconSize = 32;
@@ -365,6 +390,7 @@ resgen::Bytes MakeMoon5() { return IconFile(MoonPicture(-1.0, true)); }
 // Frames 0 and 7 of the animation are the enabled picture and frame 6 repeats
 // frame 5: the resource script names those files twice.
 resgen::Registration splash("splash.bmp", MakeSplash);
+resgen::Registration about("about.bmp", MakeAboutPicture);
 resgen::Registration enabled("green.ico", MakeEnabled);
 resgen::Registration disabled("red.ico", MakeDisabled);
 resgen::Registration moon1("moon1.ico", MakeMoon1);
