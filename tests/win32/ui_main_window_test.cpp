@@ -915,5 +915,22 @@ TEST_F(MainWindowTest, BothSettingEntriesOpenTheOneSettingsDialog) {
   EXPECT_EQ(window.State().Flags().StereotypeWindows, 1);
 }
 
+TEST_F(MainWindowTest, HelpAndAboutOpenOneWindowEachOwnedByTheMainWindow) {
+  Load();
+  for (MenuCommand command : {MenuCommand::Help, MenuCommand::About}) {
+    SendMessageA(window.Handle(), WM_COMMAND, static_cast<WPARAM>(command), 0);
+    SendMessageA(window.Handle(), WM_COMMAND, static_cast<WPARAM>(command), 0);
+  }
+  ASSERT_NE(window.Help(), nullptr);
+  ASSERT_NE(window.About(), nullptr);
+  EXPECT_EQ(WindowText(window.Help()->Handle()), "Quick Help");
+  EXPECT_EQ(GetWindow(window.Help()->Handle(), GW_OWNER), window.Handle());
+  EXPECT_EQ(GetWindow(window.About()->Handle(), GW_OWNER), window.Handle());
+  int about_windows = 0;
+  for (HWND top = GetTopWindow(nullptr); top; top = GetWindow(top, GW_HWNDNEXT))
+    about_windows += WindowText(top) == WindowText(window.About()->Handle());
+  EXPECT_EQ(about_windows, 1);
+}
+
 }  // namespace
 }  // namespace hushwall

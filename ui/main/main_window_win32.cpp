@@ -296,7 +296,11 @@ void frmMain::RunMenuCommand(MenuCommand command) {
       settings_windows_.OpenSettings(Handle());
       break;
     case MenuCommand::Help:
+      help_.Open(Handle());
+      break;
     case MenuCommand::About:
+      about_.Open(Handle());
+      break;
     case MenuCommand::Cancel:
     case MenuCommand::None:
       break;

@@ -17,6 +17,8 @@
 #include "settings/settings_dialog_win32.h"
 #include "settings/settings_host_win32.h"
 #include "ui/main/list_box_win32.h"
+#include "ui/windows/about_win32.h"
+#include "ui/windows/help_win32.h"
 #include "ui/main/list_commands.h"
 #include "ui/main/list_sync.h"
 #include "ui/main/program_ports_win32.h"
@@ -68,6 +70,8 @@ class frmMain : public Window, private BlockListener, private ListCommandHost, p
   void SyncViews();
   ListCommands& Commands() { return commands_; }
   SettingsWindows& Settings() { return settings_windows_; }
+  AboutWindow* About() const { return about_.Get(); }
+  HelpWindow* Help() const { return help_.Get(); }
 
   BlockingState& State() override { return state_; }
   HWND ControlHandle(std::string_view name) const { return host_.Controls().Control(name); }
@@ -131,6 +135,8 @@ class frmMain : public Window, private BlockListener, private ListCommandHost, p
   Menu tray_menu_ = MakeTrayMenu();
   BlockingSwitch blocking_{tray_menu_};
   ListCommands commands_{state_, *this};
+  SecondaryWindowHolder<AboutWindow> about_;
+  SecondaryWindowHolder<HelpWindow> help_;
   SettingsWindows settings_windows_{*this, {ports_.settings, ports_.startup, ports_.lists, ports_.boxes}};
   std::string load_report_;
 
