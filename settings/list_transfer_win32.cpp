@@ -135,16 +135,18 @@ void DirectoryBrowser::FolderOpened() {
   ShowFolder(trimmed, true);
 }
 
-frmExport::frmExport(SettingsHost& host, SettingsPorts ports)
-    : host_(host), ports_(ports), browser_({kIdDrv, kIdDir, 0, kIdExportPath}, ports.boxes) {}
+ListFileDialog::ListFileDialog(Shape shape, SettingsHost& host, SettingsPorts ports,
+                               DirectoryBrowser::Ids lists)
+    : shape_(shape), host_(host), ports_(ports), browser_(lists, ports.boxes) {}
 
-bool frmExport::Load(HWND owner) {
-  RegisterClassOnce(kClassName);
-  const SIZE size = OuterSizeForClientTwips(kExportWidth, kExportHeight, kDialogStyle, WS_EX_CONTROLPARENT, false);
-  if (!Create(kClassName, "Export PopUp list", kDialogStyle, WS_EX_CONTROLPARENT, CW_USEDEFAULT,
-                                CW_USEDEFAULT, size.cx, size.cy, owner, nullptr))
+bool ListFileDialog::Load(HWND owner) {
+  RegisterClassOnce(shape_.class_name);
+  const SIZE size =
+      OuterSizeForClientTwips(shape_.width_twips, shape_.height_twips, kDialogStyle, WS_EX_CONTROLPARENT, false);
+  if (!Create(shape_.class_name, shape_.caption, kDialogStyle, WS_EX_CONTROLPARENT, CW_USEDEFAULT,
+              CW_USEDEFAULT, size.cx, size.cy, owner, nullptr))
     return false;
-  form_.CreateControls(Handle(), kExportControls);
+  form_.CreateControls(Handle(), shape_.controls);
   SetWindowLongA(form_.Control("lblPath"), GWL_STYLE,
                  GetWindowLongA(form_.Control("lblPath"), GWL_STYLE) | SS_PATHELLIPSIS);
   browser_.Start(Handle());
@@ -152,7 +154,7 @@ bool frmExport::Load(HWND owner) {
   return true;
 }
 
-LRESULT frmExport::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT ListFileDialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case DM_GETDEFID:
       return FocusedPushButtonAsDefault(Handle());
@@ -165,6 +167,10 @@ LRESULT frmExport::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   }
   return SecondaryWindow::HandleMessage(message, wparam, lparam);
 }
+
+frmExport::frmExport(SettingsHost& host, SettingsPorts ports)
+    : ListFileDialog({kClassName, "Export PopUp list", kExportWidth, kExportHeight, kExportControls}, host,
+                     ports, {kIdDrv, kIdDir, 0, kIdExportPath}) {}
 
 void frmExport::OnCommand(int id, int code) {
   switch (id) {
@@ -197,35 +203,8 @@ void frmExport::cmdSave_Click() {
 }
 
 frmImport::frmImport(SettingsHost& host, SettingsPorts ports)
-    : host_(host), ports_(ports), browser_({kIdDrive1, kIdDir1, kIdFileFolder, kIdImportPath}, ports.boxes) {}
-
-bool frmImport::Load(HWND owner) {
-  RegisterClassOnce(kClassName);
-  const SIZE size = OuterSizeForClientTwips(kImportWidth, kImportHeight, kDialogStyle, WS_EX_CONTROLPARENT, false);
-  if (!Create(kClassName, "Import PopUp list", kDialogStyle, WS_EX_CONTROLPARENT, CW_USEDEFAULT,
-                                CW_USEDEFAULT, size.cx, size.cy, owner, nullptr))
-    return false;
-  form_.CreateControls(Handle(), kImportControls);
-  SetWindowLongA(form_.Control("lblPath"), GWL_STYLE,
-                 GetWindowLongA(form_.Control("lblPath"), GWL_STYLE) | SS_PATHELLIPSIS);
-  browser_.Start(Handle());
-  EnableDialogKeys();
-  return true;
-}
-
-LRESULT frmImport::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case DM_GETDEFID:
-      return FocusedPushButtonAsDefault(Handle());
-    case WM_COMMAND:
-      if (lparam != 0) {
-        OnCommand(LOWORD(wparam), HIWORD(wparam));
-        return 0;
-      }
-      break;
-  }
-  return SecondaryWindow::HandleMessage(message, wparam, lparam);
-}
+    : ListFileDialog({kClassName, "Import PopUp list", kImportWidth, kImportHeight, kImportControls}, host,
+                     ports, {kIdDrive1, kIdDir1, kIdFileFolder, kIdImportPath}) {}
 
 void frmImport::OnCommand(int id, int code) {
   switch (id) {

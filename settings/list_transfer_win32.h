@@ -3,6 +3,7 @@
 // folder chosen with the system's drive and directory lists.
 #include <windows.h>
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -46,47 +47,55 @@ class DirectoryBrowser {
   std::string folder_;
 };
 
-class frmExport : public SecondaryWindow {
+// What the export and import dialogs share: a fixed window with its control table,
+// the directory lists, Enter for the focused button only, and the commands of their
+// controls.
+class ListFileDialog : public SecondaryWindow {
+ public:
+  struct Shape {
+    const char* class_name;
+    const char* caption;
+    int width_twips;
+    int height_twips;
+    std::span<const ControlDefinition> controls;
+  };
+  ListFileDialog(Shape shape, SettingsHost& host, SettingsPorts ports, DirectoryBrowser::Ids lists);
+  bool Load(HWND owner) override;
+  HWND ControlHandle(std::string_view name) const { return form_.Control(name); }
+  const DirectoryBrowser& Browser() const { return browser_; }
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  // A notification from one of the dialog's controls.
+  virtual void OnCommand(int id, int code) = 0;
+
+  Shape shape_;
+  SettingsHost& host_;
+  SettingsPorts ports_;
+  Form form_;
+  DirectoryBrowser browser_;
+};
+
+class frmExport : public ListFileDialog {
  public:
   static constexpr char kClassName[] = "HushWallExport";
   frmExport(SettingsHost& host, SettingsPorts ports);
-  bool Load(HWND owner) override;
-  HWND ControlHandle(std::string_view name) const { return form_.Control(name); }
-  const DirectoryBrowser& Browser() const { return browser_; }
-
- protected:
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
-  void OnCommand(int id, int code);
+  void OnCommand(int id, int code) override;
   void cmdSave_Click();
 
-  SettingsHost& host_;
-  SettingsPorts ports_;
-  Form form_;
-  DirectoryBrowser browser_;
   Win32AtomicFileWriter writer_;
 };
 
-class frmImport : public SecondaryWindow {
+class frmImport : public ListFileDialog {
  public:
   static constexpr char kClassName[] = "HushWallImport";
   frmImport(SettingsHost& host, SettingsPorts ports);
-  bool Load(HWND owner) override;
-  HWND ControlHandle(std::string_view name) const { return form_.Control(name); }
-  const DirectoryBrowser& Browser() const { return browser_; }
-
- protected:
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
-  void OnCommand(int id, int code);
+  void OnCommand(int id, int code) override;
   void cmdImport_Click();
-
-  SettingsHost& host_;
-  SettingsPorts ports_;
-  Form form_;
-  DirectoryBrowser browser_;
 };
 
 }  // namespace hushwall
