@@ -29,6 +29,7 @@ const char* TypeNameOf(ControlKind kind) {
     case ControlKind::PushButton: return "CommandButton";
     case ControlKind::Picture: return "Image";
     case ControlKind::SkinnedButton: return "SkinnedButton";
+    case ControlKind::ProgressBar: return "MProgress";
   }
   return "";
 }

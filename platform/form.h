@@ -8,7 +8,8 @@
 
 namespace hushwall {
 
-enum class ControlKind { Pane, ListBox, Label, CheckBox, PushButton, Picture, SkinnedButton };
+enum class ControlKind { Pane, ListBox, Label, CheckBox, PushButton, Picture, SkinnedButton,
+                         ProgressBar };
 
 // The kind's name as lookups by name report it, such as "Label".
 const char* TypeNameOf(ControlKind kind);

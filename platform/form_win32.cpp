@@ -64,6 +64,7 @@ KindStyle StyleOf(ControlKind kind) {
     case ControlKind::Picture:
       return {"STATIC", SS_ICON, 0};
     case ControlKind::SkinnedButton:
+    case ControlKind::ProgressBar:
       return {nullptr, 0, 0};
   }
   return {"STATIC", 0, 0};
