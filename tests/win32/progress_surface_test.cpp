@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -147,15 +148,18 @@ TEST(ProgressSurface, TextDrawsOnlyGlyphsInTheTextColourFromItsTopLeft) {
     for (int x = 0; x < 120; ++x) {
       const Rgb pixel = surface.Pixel(x, y);
       if (pixel == kGreen) continue;
-      ASSERT_EQ(pixel, kBlue) << "not a glyph nor the background at " << x << ", " << y;
+      // Smoothed edges mix the two colours, neither of which has any red.
+      ASSERT_EQ(GetRValue(pixel), 0) << "not a glyph nor the background at " << x << ", " << y;
       ++glyph_pixels;
       left = std::min(left, x), top = std::min(top, y);
       right = std::max(right, x), bottom = std::max(bottom, y);
     }
   }
   EXPECT_GT(glyph_pixels, 20);
-  // The H's stem starts the text; glyphs stay inside the measured box.
-  EXPECT_EQ(left, 10);
+  // The H's stem starts the text, after at most a small side bearing; glyphs stay
+  // inside the measured box.
+  EXPECT_GE(left, 10);
+  EXPECT_LE(left, 12);
   EXPECT_GE(top, 7);
   EXPECT_LT(right, 10 + int(extent.width));
   EXPECT_LT(bottom, 7 + int(extent.height));
