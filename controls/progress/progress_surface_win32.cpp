@@ -43,36 +43,54 @@ bool GdiProgressSurface::Inside(const BarRect& rect) const {
          std::int64_t(rect.top) + rect.height <= place_.height;
 }
 
-std::uint32_t* GdiProgressSurface::Row(std::int32_t y) {
-  GdiFlush();
-  return pixels_ + std::size_t(y) * std::size_t(place_.width);
+bool GdiProgressSurface::Holds(std::int32_t x, std::int32_t y) const {
+  return pixels_ && x >= 0 && y >= 0 && x < place_.width && y < place_.height;
 }
 
+std::uint32_t* GdiProgressSurface::Row(std::int32_t y) {
+  GdiFlush();
+  return pixels_ + std::size_t(y) * std::size_t(capacity_width_);
+}
+
+void GdiProgressSurface::FillArea(std::int32_t x, std::int32_t y, std::int32_t width,
+                                  std::int32_t height, std::uint32_t pixel) {
+  if (!pixels_ || width <= 0) return;
+  for (std::int32_t row = y; row < y + height; ++row) std::fill_n(Row(row) + x, width, pixel);
+}
+
+// A bar grows and shrinks with every value step: the image is only ever enlarged,
+// to at least twice its width or height, so that most steps make no new bitmap.
 void GdiProgressSurface::Place(const BarRect& rect) {
   if (rect.width < 0 || rect.height < 0) Fail("Place");
   if (rect == place_) return;
-  if (rect.width != place_.width || rect.height != place_.height) {
-    DibSection fresh;
-    if (rect.width > 0 && rect.height > 0) {
-      fresh = CreateTopDownDib(rect.width, rect.height, 32);
-      if (!fresh) Fail("Place");
-      // New pixels show the back colour; one that names no colour leaves them black.
-      const COLORREF back = TranslateColor(back_colour_);
-      auto* target = static_cast<std::uint32_t*>(fresh.bits);
-      std::fill_n(target, std::size_t(rect.width) * std::size_t(rect.height),
-                  back == CLR_INVALID ? 0u : ToDib(back));
-      const std::int32_t rows = pixels_ ? std::min(rect.height, place_.height) : 0;
-      const std::int32_t columns = std::min(rect.width, place_.width);
-      for (std::int32_t y = 0; y < rows; ++y)
-        std::copy_n(Row(y), columns, target + std::size_t(y) * std::size_t(rect.width));
-    }
-    bitmap_selection_.reset();
-    dib_ = std::move(fresh);
-    pixels_ = static_cast<std::uint32_t*>(dib_.bits);
-    if (dib_) bitmap_selection_ = std::make_unique<SelectGuard>(dc_.Get(), dib_.bitmap.Get());
-  }
+  const bool fits = rect.width <= capacity_width_ && rect.height <= capacity_height_;
+  if (!fits && rect.width > 0 && rect.height > 0) Reserve(rect.width, rect.height);
+  // New pixels show the back colour; one that names no colour leaves them black.
+  const COLORREF back = TranslateColor(back_colour_);
+  const std::uint32_t pixel = back == CLR_INVALID ? 0u : ToDib(back);
+  const std::int32_t kept_rows = std::min(rect.height, place_.height);
+  FillArea(place_.width, 0, rect.width - place_.width, kept_rows, pixel);
+  FillArea(0, kept_rows, rect.width, rect.height - kept_rows, pixel);
   place_ = rect;
   if (changed_) changed_();
+}
+
+void GdiProgressSurface::Reserve(std::int32_t width, std::int32_t height) {
+  const std::int32_t capacity_width =
+      width > capacity_width_ ? std::max(width, 2 * capacity_width_) : capacity_width_;
+  const std::int32_t capacity_height =
+      height > capacity_height_ ? std::max(height, 2 * capacity_height_) : capacity_height_;
+  DibSection fresh = CreateTopDownDib(capacity_width, capacity_height, 32);
+  if (!fresh) Fail("Place");
+  auto* target = static_cast<std::uint32_t*>(fresh.bits);
+  for (std::int32_t y = 0; y < place_.height && pixels_; ++y)
+    std::copy_n(Row(y), place_.width, target + std::size_t(y) * std::size_t(capacity_width));
+  bitmap_selection_.reset();
+  dib_ = std::move(fresh);
+  pixels_ = target;
+  capacity_width_ = capacity_width;
+  capacity_height_ = capacity_height;
+  bitmap_selection_ = std::make_unique<SelectGuard>(dc_.Get(), dib_.bitmap.Get());
 }
 
 void GdiProgressSurface::SetFont(const FontDescription& font) {
@@ -84,8 +102,7 @@ void GdiProgressSurface::SetFont(const FontDescription& font) {
 }
 
 void GdiProgressSurface::Fill(Rgb colour) {
-  if (!pixels_) return;
-  std::fill_n(Row(0), std::size_t(place_.width) * std::size_t(place_.height), ToDib(colour));
+  FillArea(0, 0, place_.width, place_.height, ToDib(colour));
 }
 
 void GdiProgressSurface::Clear() { Fill(Resolve(back_colour_, "BackColor")); }
@@ -93,12 +110,12 @@ void GdiProgressSurface::Clear() { Fill(Resolve(back_colour_, "BackColor")); }
 void GdiProgressSurface::FillWith(Colour colour) { Fill(Resolve(colour, "FillWith")); }
 
 Rgb GdiProgressSurface::Pixel(std::int32_t x, std::int32_t y) {
-  if (!pixels_ || x < 0 || y < 0 || x >= place_.width || y >= place_.height) return 0xFFFFFFFFu;
+  if (!Holds(x, y)) return 0xFFFFFFFFu;
   return FromDib(Row(y)[x]);
 }
 
 void GdiProgressSurface::SetPixel(std::int32_t x, std::int32_t y, Rgb colour) {
-  if (!pixels_ || x < 0 || y < 0 || x >= place_.width || y >= place_.height) return;
+  if (!Holds(x, y)) return;
   Row(y)[x] = ToDib(colour);
 }
 

@@ -43,16 +43,24 @@ class GdiProgressSurface : public ProgressSurface {
   // Where the surface lies on the face, and its DC for showing it (nullptr while it
   // has no pixels).
   const BarRect& Placement() const { return place_; }
-  HDC Dc() const { return pixels_ ? dc_.Get() : nullptr; }
+  HDC Dc() const { return pixels_ && place_.width > 0 && place_.height > 0 ? dc_.Get() : nullptr; }
 
  private:
   // Row y of the image; GDI's pending drawing is flushed first.
   std::uint32_t* Row(std::int32_t y);
+  // A bitmap of at least width x height holding the current pixels.
+  void Reserve(std::int32_t width, std::int32_t height);
   void Fill(Rgb colour);
+  void FillArea(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                std::uint32_t pixel);
   bool Inside(const BarRect& rect) const;
+  bool Holds(std::int32_t x, std::int32_t y) const;
 
   std::function<void()> changed_;
   BarRect place_;
+  // The bitmap may be larger than the image; rows are capacity_width_ pixels apart.
+  std::int32_t capacity_width_ = 0;
+  std::int32_t capacity_height_ = 0;
   Colour back_colour_ = 0;
   Colour text_colour_ = 0;
   MemoryDc dc_;

@@ -95,6 +95,7 @@ bool MProgressWindow::Create(int x, int y, int width, int height, int control_id
 
 void MProgressWindow::Paint(HDC target) {
   if (!ready_) return;
+  invalidated_ = false;
   painting_ = true;
   if (!shown_) OnShown();
   painting_ = false;
@@ -122,7 +123,7 @@ void MProgressWindow::SurfaceChanged() {
     window_text_ = core_.CaptionText();
     SetWindowTextA(Handle(), window_text_.c_str());
   }
-  if (!painting_) InvalidateRect(Handle(), nullptr, FALSE);
+  Repaint();
 }
 
 void MProgressWindow::HostShown() {
@@ -224,7 +225,13 @@ void MProgressWindow::SetScaleMode(std::int16_t code) {
     throw ControlError(error_number::kInvalidArgument, "MProgress::ScaleMode");
 }
 
-void MProgressWindow::Repaint() { InvalidateRect(Handle(), nullptr, FALSE); }
+// Each invalidation is a trip to the window server, and one value step changes the
+// surfaces several times: once invalid, the window stays so until its paint.
+void MProgressWindow::Repaint() {
+  if (painting_ || invalidated_) return;
+  invalidated_ = true;
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
 
 void MProgressWindow::SetParent(std::uint32_t parent_handle) {
   ::SetParent(Handle(), reinterpret_cast<HWND>(static_cast<std::uintptr_t>(parent_handle)));

@@ -96,6 +96,7 @@ class MProgressWindow : public CustomControl, private ProgressWindow, private Pr
   bool shown_ = false;    // Show has run at least once
   bool painting_ = false; // inside Paint: the paint in progress shows every change
   bool pressed_ = false;  // the left button went down on the bar
+  bool invalidated_ = false;  // invalidated since the last paint
   std::string window_text_;
 };
 
