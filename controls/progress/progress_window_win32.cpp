@@ -99,22 +99,30 @@ void MProgressWindow::Paint(HDC target) {
   painting_ = true;
   if (!shown_) OnShown();
   painting_ = false;
+  // The face everywhere but under the bar, then the bar: no pixel is drawn twice.
+  ShowFace(target);
+  ShowBar(target);
+}
+
+void MProgressWindow::ShowFace(HDC target) {
   HDC face = face_.Dc();
   if (!face) return;
-  const BarRect& place = bar_.Placement();
-  const int width = face_.Width();
-  const int height = face_.Height();
-  // The face everywhere but under the bar, then the bar: no pixel is drawn twice.
   const int saved = SaveDC(target);
-  HDC bar = bar_.Dc();
-  if (bar) ExcludeClipRect(target, place.left, place.top, place.left + place.width, place.top + place.height);
-  BitBlt(target, 0, 0, width, height, face, 0, 0, SRCCOPY);
+  const BarRect& bar = bar_.Placement();
+  if (bar_.Dc()) ExcludeClipRect(target, bar.left, bar.top, bar.left + bar.width, bar.top + bar.height);
+  BitBlt(target, 0, 0, face_.Width(), face_.Height(), face, 0, 0, SRCCOPY);
   RestoreDC(target, saved);
-  if (!bar) return;
-  const int again = SaveDC(target);
-  IntersectClipRect(target, 0, 0, width, height);
+}
+
+// Cut to the face: a bar growing to the right or downward starts before it.
+void MProgressWindow::ShowBar(HDC target) {
+  HDC bar = bar_.Dc();
+  if (!bar || !face_.Dc()) return;
+  const int saved = SaveDC(target);
+  IntersectClipRect(target, 0, 0, face_.Width(), face_.Height());
+  const BarRect& place = bar_.Placement();
   BitBlt(target, place.left, place.top, place.width, place.height, bar, 0, 0, SRCCOPY);
-  RestoreDC(target, again);
+  RestoreDC(target, saved);
 }
 
 void MProgressWindow::SurfaceChanged() {

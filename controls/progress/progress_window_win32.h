@@ -76,6 +76,10 @@ class MProgressWindow : public CustomControl, private ProgressWindow, private Pr
   void MouseMove(std::int16_t& button, std::int16_t& shift, float& x, float& y) override;
   void MouseUp(std::int16_t& button, std::int16_t& shift, float& x, float& y) override;
 
+  // The two shown surfaces on a paint's DC.
+  void ShowFace(HDC target);
+  void ShowBar(HDC target);
+
   // Message handlers.
   void OnShown();
   void OnSize();
