@@ -33,6 +33,7 @@ const char* TypeNameOf(ControlKind kind) {
     case ControlKind::DriveList: return "DriveListBox";
     case ControlKind::FolderList: return "DirListBox";
     case ControlKind::FileList: return "FileListBox";
+    case ControlKind::ProgressBar: return "MProgress";
   }
   return "";
 }

@@ -9,7 +9,7 @@
 namespace hushwall {
 
 enum class ControlKind {
-  Pane, ListBox, Label, CheckBox, PushButton, Picture, SkinnedButton,
+  Pane, ListBox, Label, CheckBox, PushButton, Picture, SkinnedButton, ProgressBar,
   TextBox,
   // Filled by the system's directory-list functions: drives in a drop-down list,
   // folders and files in sorted list boxes.

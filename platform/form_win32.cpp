@@ -83,6 +83,7 @@ KindStyle StyleOf(ControlKind kind) {
     case ControlKind::Picture:
       return {"STATIC", SS_ICON, 0};
     case ControlKind::SkinnedButton:
+    case ControlKind::ProgressBar:
       return {nullptr, 0, 0};
     case ControlKind::TextBox:
       return {"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};

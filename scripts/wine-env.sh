@@ -16,14 +16,19 @@ hushwall_wine_env() {
   build=$(cd "$build" && pwd)
   local bin=$build/wine-bin
   mkdir -p "$bin"
-  local name
-  for name in wine wine-stable; do
-    printf '#!/bin/sh\nexec %s "$@"\n' "$loader" >"$bin/$name"
+  # Tests running side by side source this at once while others run the wrappers:
+  # a wrapper is replaced by renaming a new file over it, never rewritten in place.
+  local name text
+  for name in wine wine-stable wineboot winepath; do
+    case $name in
+      wine | wine-stable) text=$(printf '#!/bin/sh\nexec %s "$@"' "$loader") ;;
+      *) text=$(printf '#!/bin/sh\nexec %s %s.exe "$@"' "$loader" "$name") ;;
+    esac
+    [ -x "$bin/$name" ] && [ "$(cat "$bin/$name")" = "$text" ] && continue
+    printf '%s\n' "$text" >"$bin/$name.$$"
+    chmod +x "$bin/$name.$$"
+    mv -f "$bin/$name.$$" "$bin/$name"
   done
-  for name in wineboot winepath; do
-    printf '#!/bin/sh\nexec %s %s.exe "$@"\n' "$loader" "$name" >"$bin/$name"
-  done
-  chmod +x "$bin"/*
   export PATH="$bin:$PATH" WINELOADER=$loader WINEARCH=$arch
   export WINEPREFIX=$build/wineprefix WINEDEBUG=-all
 }

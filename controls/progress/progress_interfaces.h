@@ -6,15 +6,10 @@
 #include <cstdint>
 #include <string_view>
 
+#include "controls/host/colour.h"
 #include "platform/font_description.h"
 
 namespace hushwall {
-
-// An RGB value (red in the low byte) or, with the high bit set, system colour n as
-// 0x80000000 + n.
-using Colour = std::uint32_t;
-// A colour after translation: always RGB.
-using Rgb = std::uint32_t;
 
 // Left, top, width and height in pixels.
 struct BarRect {

@@ -1,8 +1,9 @@
 // A window of skinned buttons in every state and in the configurations worth
-// looking at, for a person to check the button's looks by eye.
+// looking at, for a person to check the button's looks by eye; with --progress, the
+// same for the progress bar.
 //
-//   gallery.exe                      shows the window
-//   gallery.exe --screenshot a.bmp   shows it, captures it from the screen, exits
+//   gallery.exe [--progress]                      shows the window
+//   gallery.exe [--progress] --screenshot a.bmp   shows it, captures it from the screen, exits
 #include <windows.h>
 
 #include <chrono>
@@ -18,6 +19,7 @@
 #include "platform/dib_win32.h"
 #include "platform/picture_box_win32.h"
 #include "resources/button_ids.h"
+#include "tools/gallery/progress_gallery_win32.h"
 
 namespace hushwall {
 namespace {
@@ -318,31 +320,59 @@ bool SaveScreenshot(HWND window, const char* path) {
 }  // namespace
 }  // namespace hushwall
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR command_line, int show) {
-  const std::string arguments = command_line ? command_line : "";
-  const std::string flag = "--screenshot ";
-  const bool screenshot = arguments.rfind(flag, 0) == 0;
+namespace {
 
-  hushwall::GalleryWindow gallery;
-  if (!gallery.Create()) return 1;
-  if (screenshot) SetCursorPos(1000, 750);  // keep the pointer off the buttons
-  ShowWindow(gallery.Handle(), screenshot ? SW_SHOWNORMAL : show);
-  gallery.ShowStates();
+void Show(HWND window, int show, const std::string& screenshot) {
+  if (!screenshot.empty()) SetCursorPos(1000, 750);  // keep the pointer off the controls
+  ShowWindow(window, screenshot.empty() ? show : SW_SHOWNORMAL);
+}
 
-  if (screenshot) {
+// Captures the window into `screenshot` and closes it, or runs until it is closed.
+int Finish(HWND window, const std::string& screenshot) {
+  if (!screenshot.empty()) {
     using std::chrono::milliseconds;
     hushwall::PumpUntilQuiet(milliseconds(500), milliseconds(10000));
-    const std::string path = arguments.substr(flag.size());
-    const bool saved = hushwall::SaveScreenshot(gallery.Handle(), path.c_str());
-    DestroyWindow(gallery.Handle());
+    const bool saved = hushwall::SaveScreenshot(window, screenshot.c_str());
+    DestroyWindow(window);
     return saved ? 0 : 1;
   }
-
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    if (IsDialogMessageA(gallery.Handle(), &message)) continue;
+    if (IsDialogMessageA(window, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
   return 0;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR command_line, int show) {
+  std::string arguments = command_line ? command_line : "";
+  const std::string progress_flag = "--progress";
+  const bool progress = arguments.rfind(progress_flag, 0) == 0;
+  if (progress) {
+    arguments.erase(0, progress_flag.size());
+    arguments.erase(0, std::min(arguments.size(), arguments.find_first_not_of(' ')));
+  }
+  const std::string flag = "--screenshot ";
+  const std::string screenshot = arguments.rfind(flag, 0) == 0 ? arguments.substr(flag.size()) : "";
+
+  if (progress) {
+    hushwall::ProgressGalleryWindow gallery;
+    if (!gallery.Create()) return 1;
+    Show(gallery.Handle(), show, screenshot);
+    // A screenshot shows the moving bar at one moment, part of the way along.
+    if (screenshot.empty()) {
+      gallery.StartLive();
+    } else {
+      gallery.StepLive(170);
+    }
+    return Finish(gallery.Handle(), screenshot);
+  }
+  hushwall::GalleryWindow gallery;
+  if (!gallery.Create()) return 1;
+  Show(gallery.Handle(), show, screenshot);
+  gallery.ShowStates();
+  return Finish(gallery.Handle(), screenshot);
 }
