@@ -275,21 +275,24 @@ TEST_F(HushWallEndToEnd, CommandsFromOutsideAddAPopupAndRemoveAllWithTheirBoxAns
   EXPECT_TRUE(ListBoxTexts(ChildWithId(main_window, hushwall::kIdRemoves)).empty());
 }
 
+struct TextSearch {
+  const char* text;
+  HWND found;
+};
+
+BOOL CALLBACK MatchText(HWND child, LPARAM context) {
+  auto* search = reinterpret_cast<TextSearch*>(context);
+  char caption[64] = {};
+  GetWindowTextA(child, caption, sizeof caption);
+  if (std::string(caption) != search->text) return TRUE;
+  search->found = child;
+  return FALSE;
+}
+
 HWND ChildWithText(HWND parent, const char* text) {
-  HWND found = nullptr;
-  struct Search {
-    const char* text;
-    HWND* found;
-  } search{text, &found};
-  EnumChildWindows(parent, [](HWND child, LPARAM context) -> BOOL {
-    auto* search = reinterpret_cast<Search*>(context);
-    char caption[64] = {};
-    GetWindowTextA(child, caption, sizeof caption);
-    if (std::string(caption) != search->text) return TRUE;
-    *search->found = child;
-    return FALSE;
-  }, reinterpret_cast<LPARAM>(&search));
-  return found;
+  TextSearch search{text, nullptr};
+  EnumChildWindows(parent, MatchText, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 // The hidden "Setting" entry, run by its documented command id from another program;

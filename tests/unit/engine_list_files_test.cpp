@@ -144,7 +144,9 @@ TEST(LoadListFiles, LoadsTheLogEvenWhenTheRemoveListCannotBeRead) {
     EXPECT_EQ(load.read.exists, as_folder);
     EXPECT_EQ(load.Partial(), as_folder);
     EXPECT_EQ(RemoveListLoadMessage(load).empty(), !as_folder);
-    if (as_folder) EXPECT_NE(RemoveListLoadMessage(load).find(load.read.reason), std::string::npos);
+    if (as_folder) {
+      EXPECT_NE(RemoveListLoadMessage(load).find(load.read.reason), std::string::npos);
+    }
   }
 }
 

@@ -184,7 +184,9 @@ TEST(BlockingState, TheBlockedLogDropsItsOldestLinesAtEitherCap) {
 
     const EntryList& log = state.BlockedLog();
     ASSERT_EQ(log.Count(), c.expected_count);
-    if (c.expected_first >= 0) EXPECT_EQ(log.At(0).substr(0, log.At(0).find('.')), std::to_string(c.expected_first));
+    if (c.expected_first >= 0) {
+      EXPECT_EQ(log.At(0).substr(0, log.At(0).find('.')), std::to_string(c.expected_first));
+    }
     const std::string& newest = log.At(log.Count() - 1);
     if (c.new_line_size <= budget) {
       EXPECT_EQ(newest, std::string(c.new_line_size, 'n'));

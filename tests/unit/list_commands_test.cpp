@@ -115,7 +115,9 @@ TEST(ListCommands, EachCommandChangesTheListsAndSavesAsTheTableSays) {
     EXPECT_EQ(rig.host.boxes, c.boxes);
     EXPECT_EQ(Entries(rig.state.RemoveList()), c.removes_after);
     ASSERT_EQ(int(rig.host.saved_removes.size()), c.saves);
-    if (c.saves) EXPECT_EQ(rig.host.saved_removes.back(), c.removes_after);
+    if (c.saves) {
+      EXPECT_EQ(rig.host.saved_removes.back(), c.removes_after);
+    }
     std::vector<bool> marks;
     for (int index = 0; index < rig.state.SeenList().Count(); ++index)
       marks.push_back(rig.state.SeenList().IsSelected(index));
