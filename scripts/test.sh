@@ -41,6 +41,9 @@ run_windows_suite() {
   (
     . "$root/scripts/wine-env.sh" "$arch" "$build/$arch"
     "$root/scripts/wine-prefix.sh"
+    # One server for the whole run: an idle server that is just going away can reset
+    # the connection of a test program starting at that moment.
+    wineserver -p
     xvfb-run -a -s "-screen 0 1024x768x24" \
       ctest --test-dir "$build/$arch" --output-on-failure -j "$jobs" || status=$?
     wineserver -k 2>/dev/null || true
