@@ -3,33 +3,13 @@
 #include <windowsx.h>
 
 #include "controls/host/picture_win32.h"
+#include "platform/mouse_keys_win32.h"
 #include "platform/property_bag.h"
 
 namespace hushwall {
 namespace {
 
-constexpr std::int16_t kLeft = 1;
-constexpr std::int16_t kRight = 2;
-constexpr std::int16_t kMiddle = 4;
 constexpr std::int16_t kCustomPointer = 99;
-
-// Shift, Ctrl and Alt as the bits 1, 2 and 4.
-std::int16_t ShiftState() {
-  std::int16_t shift = 0;
-  if (GetKeyState(VK_SHIFT) < 0) shift |= 1;
-  if (GetKeyState(VK_CONTROL) < 0) shift |= 2;
-  if (GetKeyState(VK_MENU) < 0) shift |= 4;
-  return shift;
-}
-
-// The mouse buttons held during a move, as bits 1 (left), 2 (right), 4 (middle).
-std::int16_t HeldButtons(WPARAM wparam) {
-  std::int16_t held = 0;
-  if (wparam & MK_LBUTTON) held |= kLeft;
-  if (wparam & MK_RBUTTON) held |= kRight;
-  if (wparam & MK_MBUTTON) held |= kMiddle;
-  return held;
-}
 
 LPCSTR StandardCursor(std::int16_t pointer) {
   switch (pointer) {
@@ -201,14 +181,14 @@ void MyButtonWindow::OnMouseButton(UINT message, WPARAM, LPARAM lparam) {
     case WM_LBUTTONDBLCLK:
       core_.DoubleClick();
       return;
-    case WM_LBUTTONUP: core_.MouseUp(kLeft, shift, x, y); return;
-    case WM_RBUTTONUP: core_.MouseUp(kRight, shift, x, y); return;
-    case WM_MBUTTONUP: core_.MouseUp(kMiddle, shift, x, y); return;
+    case WM_LBUTTONUP: core_.MouseUp(kLeftButton, shift, x, y); return;
+    case WM_RBUTTONUP: core_.MouseUp(kRightButton, shift, x, y); return;
+    case WM_MBUTTONUP: core_.MouseUp(kMiddleButton, shift, x, y); return;
     default: break;
   }
-  const std::int16_t button = message == WM_LBUTTONDOWN                                  ? kLeft
-                              : message == WM_RBUTTONDOWN || message == WM_RBUTTONDBLCLK ? kRight
-                                                                                         : kMiddle;
+  const std::int16_t button = message == WM_LBUTTONDOWN                                  ? kLeftButton
+                              : message == WM_RBUTTONDOWN || message == WM_RBUTTONDBLCLK ? kRightButton
+                                                                                         : kMiddleButton;
   // A press takes the focus first, as on any push button, so the focus look comes
   // before the pressed one.
   if (GetFocus() != Handle()) SetFocus(Handle());

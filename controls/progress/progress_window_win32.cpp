@@ -6,40 +6,21 @@
 #include <utility>
 
 #include "platform/control_error.h"
+#include "platform/mouse_keys_win32.h"
 #include "platform/property_bag.h"
 
 namespace hushwall {
 namespace {
 
-constexpr std::int16_t kLeft = 1;
-constexpr std::int16_t kRight = 2;
-constexpr std::int16_t kMiddle = 4;
 // The coordinate units the platform knows: user, twips, points, pixels, characters,
 // inches, millimetres, centimetres.
 constexpr std::int16_t kLastScaleMode = 7;
 
-// Shift, Ctrl and Alt as the bits 1, 2 and 4.
-std::int16_t ShiftState() {
-  std::int16_t shift = 0;
-  if (GetKeyState(VK_SHIFT) < 0) shift |= 1;
-  if (GetKeyState(VK_CONTROL) < 0) shift |= 2;
-  if (GetKeyState(VK_MENU) < 0) shift |= 4;
-  return shift;
-}
-
-std::int16_t HeldButtons(WPARAM wparam) {
-  std::int16_t held = 0;
-  if (wparam & MK_LBUTTON) held |= kLeft;
-  if (wparam & MK_RBUTTON) held |= kRight;
-  if (wparam & MK_MBUTTON) held |= kMiddle;
-  return held;
-}
-
 std::int16_t ButtonOf(UINT message) {
   switch (message) {
-    case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK: return kLeft;
-    case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK: return kRight;
-    default: return kMiddle;
+    case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK: return kLeftButton;
+    case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK: return kRightButton;
+    default: return kMiddleButton;
   }
 }
 
@@ -204,12 +185,12 @@ void MProgressWindow::OnMouse(UINT message, WPARAM, LPARAM lparam) {
       RECT client{};
       GetClientRect(Handle(), &client);
       const POINT point{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
-      if (button == kLeft && std::exchange(pressed_, false) && PtInRect(&client, point))
+      if (button == kLeftButton && std::exchange(pressed_, false) && PtInRect(&client, point))
         core_.Clicked();
       return;
     }
     default:
-      if (button == kLeft) pressed_ = true;
+      if (button == kLeftButton) pressed_ = true;
       SetCapture(Handle());
       core_.MouseDown(button, shift, x, y);
       return;
