@@ -23,11 +23,26 @@ void DeleteRunValue(HKEY root, const std::string& name) {
   RegDeleteValueA(run.Get(), name.c_str());
 }
 
+bool RunValueExists(HKEY root, const std::string& name) {
+  RegistryKey run;
+  if (RegOpenKeyExA(root, kRunKeyPath, 0, KEY_QUERY_VALUE, run.Out()) != ERROR_SUCCESS) return false;
+  return RegQueryValueExA(run.Get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
 }  // namespace
 
+// Two values would start the program twice at logon, so each write clears the other
+// root.
 void RegistryStartupEntries::AddStartupEntry(const std::string& name, const std::string& command_line) {
-  if (SetRunValue(machine_, name, command_line)) return;
-  SetRunValue(user_, name, command_line);
+  if (SetRunValue(machine_, name, command_line)) {
+    DeleteRunValue(user_, name);
+    return;
+  }
+  if (!SetRunValue(user_, name, command_line)) return;
+  DeleteRunValue(machine_, name);
+  // A machine-wide value this user may neither replace nor remove starts the program
+  // already; the user's own would be a second start.
+  if (RunValueExists(machine_, name)) DeleteRunValue(user_, name);
 }
 
 void RegistryStartupEntries::RemoveStartupEntry(const std::string& name) {

@@ -15,6 +15,8 @@ class RegistryStartupEntries : public StartupEntries {
   explicit RegistryStartupEntries(HKEY machine = HKEY_LOCAL_MACHINE, HKEY user = HKEY_CURRENT_USER)
       : machine_(machine), user_(user) {}
 
+  // Exactly one value remains: under the machine root when it can be written, else
+  // under the user's.
   void AddStartupEntry(const std::string& name, const std::string& command_line) override;
   // Removes the value under both roots, so an entry written under either goes.
   void RemoveStartupEntry(const std::string& name) override;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <sddl.h>
 
 #include <deque>
 #include <fstream>
@@ -13,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/handles_win32.h"
 #include "settings/settings_store_win32.h"
 #include "settings/startup_entry_win32.h"
 #include "support/message_pump.h"
@@ -93,6 +95,15 @@ bool RunValue(HKEY root, std::string& data) {
   if (found == values.end()) return false;
   data = found->second;
   return strings;
+}
+
+void SetMachineRunKeyAccess(const char* sddl) {
+  RegistryKey run;
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKeyPath, 0, WRITE_DAC, run.Out());
+  ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &descriptor, nullptr);
+  EXPECT_EQ(RegSetKeySecurity(run.Get(), DACL_SECURITY_INFORMATION, descriptor), ERROR_SUCCESS);
+  LocalFree(descriptor);
 }
 
 class SettingsDialogTest : public ::testing::Test {
@@ -182,9 +193,17 @@ TEST_F(SettingsDialogTest, WithoutTheMachineKeyTheEntryGoesToTheUserAndRemovalCl
 
   startup_.AddStartupEntry(kStartupEntryName, "\"C:\\hushwall.exe\"");
   ASSERT_TRUE(RunValue(HKEY_LOCAL_MACHINE, data));
+  EXPECT_FALSE(RunValue(HKEY_CURRENT_USER, data)) << "the machine-wide value replaces the user's";
   startup_.RemoveStartupEntry(kStartupEntryName);
   EXPECT_FALSE(RunValue(HKEY_LOCAL_MACHINE, data));
   EXPECT_FALSE(RunValue(HKEY_CURRENT_USER, data));
+  startup_.AddStartupEntry(kStartupEntryName, "\"C:\\old.exe\"");
+  SetMachineRunKeyAccess("D:(A;;KR;;;WD)");
+  startup_.AddStartupEntry(kStartupEntryName, "\"C:\\new.exe\"");
+  SetMachineRunKeyAccess("D:(A;;KA;;;WD)");
+  EXPECT_FALSE(RunValue(HKEY_CURRENT_USER, data)) << "a machine-wide value it may not replace stays the only one";
+  ASSERT_TRUE(RunValue(HKEY_LOCAL_MACHINE, data));
+  EXPECT_EQ(data, "\"C:\\old.exe\"");
 }
 
 TEST_F(SettingsDialogTest, EnterConfirmsOnlyWhenOkHasTheFocus) {
