@@ -147,10 +147,17 @@ bool StdAtomicFileWriter::Replace(const std::string& path, std::string_view byte
   return false;
 }
 
+bool AtomicFileWriter::FileExists(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
+}
+
 SaveResult SaveListFile(const EntryList& list, const std::string& path, AtomicFileWriter& writer) {
   SaveResult result;
   result.path = path;
   result.saved = writer.Replace(path, FormatListFile(list), result.reason);
+  // A failed replace leaves the target as it was, so a file there now is the previous one.
+  result.previous_kept = !result.saved && writer.FileExists(path);
   return result;
 }
 
@@ -167,8 +174,8 @@ SaveResult SaveBlockedLog(const BlockingState& state, const std::string& program
 }
 
 std::string SaveFailureMessage(const SaveResult& result) {
-  return "The file " + result.path + " could not be saved (" + result.reason +
-         ").\r\nThe previous file has been kept unchanged.";
+  return "The file " + result.path + " could not be saved (" + result.reason + ").\r\n" +
+         (result.previous_kept ? "The previous file has been kept unchanged." : "No file has been written.");
 }
 
 }  // namespace hushwall

@@ -59,6 +59,8 @@ class AtomicFileWriter {
   virtual ~AtomicFileWriter() = default;
   // False with a reason for the user when the file could not be replaced.
   virtual bool Replace(const std::string& path, std::string_view bytes, std::string& reason) = 0;
+  // Whether a file (not a folder) stands at `path`.
+  virtual bool FileExists(const std::string& path);
 };
 
 // Standard library only: a temporary file beside the target, then
@@ -73,6 +75,7 @@ struct SaveResult {
   bool saved = false;
   std::string path;    // the file that was (or was not) written
   std::string reason;  // why not, for the user
+  bool previous_kept = false;  // not saved, and a previous file is still there as it was
 };
 
 SaveResult SaveListFile(const EntryList& list, const std::string& path, AtomicFileWriter& writer);

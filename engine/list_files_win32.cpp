@@ -69,6 +69,11 @@ bool Win32AtomicFileWriter::Replace(const std::string& path, std::string_view by
   return false;
 }
 
+bool Win32AtomicFileWriter::FileExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 bool SaveRemoveListOrWarn(HWND owner, const BlockingState& state,
                           const std::string& program_directory) {
   Win32AtomicFileWriter writer;

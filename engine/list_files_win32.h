@@ -12,6 +12,8 @@ namespace hushwall {
 class Win32AtomicFileWriter : public AtomicFileWriter {
  public:
   bool Replace(const std::string& path, std::string_view bytes, std::string& reason) override;
+  // By the ANSI name, as the program's paths are.
+  bool FileExists(const std::string& path) override;
 };
 
 // Each returns whether the file was saved; on failure the user has been told.

@@ -33,8 +33,9 @@ std::string ImportNotAddedMessage(int not_added) {
          std::to_string(not_added) + (not_added == 1 ? " title was" : " titles were") + " not added.";
 }
 
-std::string DriveNotReadyMessage(const std::string& drive) {
-  return "Drive " + drive + " is not ready.";
+std::string BrowseFailureMessage(const std::string& drive, bool drive_ready, const std::string& folder) {
+  if (!drive_ready) return "Drive " + drive + " is not ready.";
+  return "The folder \"" + (folder.empty() ? drive + "\\" : folder) + "\" could not be listed.";
 }
 
 }  // namespace hushwall

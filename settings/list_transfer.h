@@ -25,6 +25,8 @@ ImportMerge MergeImportedTitles(EntryList& list, const std::vector<std::string>&
 // Messages for the user.
 std::string ImportReadFailureMessage(const std::string& path, const std::string& reason);
 std::string ImportNotAddedMessage(int not_added);
-std::string DriveNotReadyMessage(const std::string& drive);
+// The lists could not move to `folder` on `drive`: only a drive that is not ready is
+// called so; on a ready one the folder that could not be listed is named.
+std::string BrowseFailureMessage(const std::string& drive, bool drive_ready, const std::string& folder);
 
 }  // namespace hushwall

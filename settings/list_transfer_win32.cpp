@@ -117,11 +117,11 @@ void DirectoryBrowser::DriveChosen() {
   std::string drive = chosen.data();  // "c:"
   if (drive.size() >= 2) drive = drive.substr(0, 2);
   CharUpperBuffA(drive.data(), static_cast<DWORD>(drive.size()));
-  const std::string folder = DriveReady(drive) ? FullPath(drive) : std::string();
-  if (folder.empty() || !ShowFolder(folder, true)) {
-    boxes_.Show(window_, DriveNotReadyMessage(drive), kApplicationTitle, MB_OK | MB_ICONEXCLAMATION);
-    SelectDriveOf(folder_);
-  }
+  const bool ready = DriveReady(drive);
+  const std::string folder = ready ? FullPath(drive) : std::string();
+  if (ready && !folder.empty() && ShowFolder(folder, true)) return;
+  boxes_.Show(window_, BrowseFailureMessage(drive, ready, folder), kApplicationTitle, MB_OK | MB_ICONEXCLAMATION);
+  SelectDriveOf(folder_);
 }
 
 void DirectoryBrowser::FolderOpened() {
@@ -132,7 +132,9 @@ void DirectoryBrowser::FolderOpened() {
   // The full path of "sub\" ends in a backslash; a drive root keeps its own.
   std::string trimmed = folder;
   if (trimmed.size() > 3 && trimmed.back() == '\\') trimmed.pop_back();
-  ShowFolder(trimmed, true);
+  if (!ShowFolder(trimmed, true))
+    boxes_.Show(window_, BrowseFailureMessage(DriveOf(trimmed), true, trimmed), kApplicationTitle,
+                MB_OK | MB_ICONEXCLAMATION);
 }
 
 ListFileDialog::ListFileDialog(Shape shape, SettingsHost& host, SettingsPorts ports,

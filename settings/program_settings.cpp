@@ -1,23 +1,26 @@
 #include "settings/program_settings.h"
 
-#include <utility>
+#include <iterator>
 
 namespace hushwall {
 
 std::vector<std::string> WriteSettingsValues(SettingsStore& store, const SettingsValues& values) {
-  const std::pair<const char*, std::string> writes[] = {
-      {setting_key::kStartup, values.startup},
-      {setting_key::kSound, values.sound},
-      {setting_key::kSplash, values.splash},
-      {setting_key::kActive, values.active},
-      {setting_key::kNoTitleBar, std::to_string(values.rules.NoTitleBar)},
-      {setting_key::kNoMaxButton, std::to_string(values.rules.NoMaxButton)},
-      {setting_key::kNoMinButton, std::to_string(values.rules.NoMinButton)},
-      {setting_key::kStereotypeWindows, std::to_string(values.rules.StereotypeWindows)},
+  // In the order of kDialogSettingKeys.
+  const std::string texts[] = {
+      values.startup,
+      values.sound,
+      values.splash,
+      values.active,
+      std::to_string(values.rules.NoTitleBar),
+      std::to_string(values.rules.NoMaxButton),
+      std::to_string(values.rules.NoMinButton),
+      std::to_string(values.rules.StereotypeWindows),
   };
+  static_assert(std::size(texts) == std::size(kDialogSettingKeys));
   std::vector<std::string> failed;
-  for (const auto& [key, value] : writes)
-    if (!store.WriteSetting(kSettingsApplication, kSettingsSection, key, value)) failed.push_back(key);
+  for (std::size_t i = 0; i < std::size(texts); ++i)
+    if (!store.WriteSetting(kSettingsApplication, kSettingsSection, kDialogSettingKeys[i], texts[i]))
+      failed.push_back(kDialogSettingKeys[i]);
   return failed;
 }
 

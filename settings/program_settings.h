@@ -27,6 +27,12 @@ inline constexpr char kNoMinButton[] = "NoMinButton";
 inline constexpr char kStereotypeWindows[] = "StereotypeWindows";
 }  // namespace setting_key
 
+// The keys the settings dialog writes, in the order it writes them.
+inline constexpr const char* kDialogSettingKeys[] = {
+    setting_key::kStartup,     setting_key::kSound,       setting_key::kSplash,      setting_key::kActive,
+    setting_key::kNoTitleBar,  setting_key::kNoMaxButton, setting_key::kNoMinButton, setting_key::kStereotypeWindows,
+};
+
 // What the settings dialog stores: four pending texts ("1" or "0", kept as the
 // user's clicks left them) and the rule flags.
 struct SettingsValues {

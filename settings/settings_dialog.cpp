@@ -1,5 +1,6 @@
 #include "settings/settings_dialog.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "settings/program_settings.h"
@@ -71,11 +72,16 @@ void SettingsLogic::DeleteStoredSettings() {
 
 std::string SettingsWriteFailureMessage(const std::vector<std::string>& failed_keys) {
   if (failed_keys.empty()) return "";
-  std::string keys;
-  for (const std::string& key : failed_keys) keys += (keys.empty() ? "" : ", ") + key;
-  return "These settings could not be saved: " + keys +
-         ".\r\nThe settings store (HKEY_CURRENT_USER\\Software\\" + kSettingsApplication + "\\" +
-         kSettingsSection + ") refused the write; the other settings were saved.";
+  std::string failed, saved;
+  for (const std::string& key : failed_keys) failed += (failed.empty() ? "" : ", ") + key;
+  for (const char* key : kDialogSettingKeys)
+    if (std::find(failed_keys.begin(), failed_keys.end(), key) == failed_keys.end())
+      saved += (saved.empty() ? "" : ", ") + std::string(key);
+  const std::string store = "The settings store (HKEY_CURRENT_USER\\Software\\" + std::string(kSettingsApplication) +
+                            "\\" + kSettingsSection + ")";
+  if (saved.empty()) return "None of the settings could be saved.\r\n" + store + " refused every write.";
+  return "These settings could not be saved: " + failed + ".\r\n" + store +
+         " refused the write; these were saved: " + saved + ".";
 }
 
 }  // namespace hushwall

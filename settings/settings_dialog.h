@@ -55,7 +55,8 @@ class SettingsLogic {
   std::string program_path_;
 };
 
-// The message for writes that failed, naming the keys; "" when none failed.
+// The message for writes that failed, naming the keys that failed and those that were
+// saved; "" when none failed.
 std::string SettingsWriteFailureMessage(const std::vector<std::string>& failed_keys);
 
 }  // namespace hushwall

@@ -253,6 +253,10 @@ TEST(SaveListFiles, AFailedSaveKeepsThePreviousFileAndSaysWhy) {
   const std::string message = SaveFailureMessage(result);
   EXPECT_NE(message.find(result.path), std::string::npos);
   EXPECT_NE(message.find(result.reason), std::string::npos);
+  EXPECT_NE(message.find("previous file has been kept unchanged"), std::string::npos);
+  fs::remove(folder.File("RemList.dat"));
+  const std::string none = SaveFailureMessage(SaveRemoveList(state, folder.Path(), writer));
+  EXPECT_EQ(none.find("previous file"), std::string::npos) << "no file was there to keep: " << none;
 }
 
 TEST(SaveListFiles, AFailedReplaceRemovesItsTemporaryFile) {

@@ -78,5 +78,10 @@ TEST(StartupCommandLineTest, QuotesThePathSoBlanksDoNotSplitIt) {
   EXPECT_EQ(StartupCommandLine(JoinFolderAndFile("C:\\", "hushwall.exe")), "\"C:\\hushwall.exe\"");
 }
 
+TEST(BrowseFailureTest, OnlyADriveThatIsNotReadyIsCalledSo) {
+  EXPECT_EQ(BrowseFailureMessage("Q:", false, ""), "Drive Q: is not ready.");
+  EXPECT_EQ(BrowseFailureMessage("Q:", true, "Q:\\gone"), "The folder \"Q:\\gone\" could not be listed.");
+}
+
 }  // namespace
 }  // namespace hushwall

@@ -177,7 +177,12 @@ TEST_F(SettingsLogicTest, AFailedWriteKeepsTheOthersAndTheFlagsAndIsNamedOnce) {
   EXPECT_EQ(rules.NoMinButton, 1);
   const std::string message = SettingsWriteFailureMessage(failed);
   EXPECT_NE(message.find("Sound, NoMinButton"), std::string::npos) << message;
+  EXPECT_NE(message.find("saved: Startup, Splash, Active, NoTitleBar, NoMaxButton, StereotypeWindows."),
+            std::string::npos) << message;
   EXPECT_EQ(SettingsWriteFailureMessage({}), "");
+  store.failing.insert(std::begin(kDialogSettingKeys), std::end(kDialogSettingKeys));
+  const std::string none = SettingsWriteFailureMessage(logic.Confirm());
+  EXPECT_EQ(none.find("were saved"), std::string::npos) << "nothing was saved: " << none;
 }
 
 TEST_F(SettingsLogicTest, CheckBoxesRecordPendingValuesAndActInTheirOrder) {
