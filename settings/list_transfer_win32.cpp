@@ -64,6 +64,27 @@ std::string DriveListItem(const std::string& drive) {
   return "[-" + letter + "-]";
 }
 
+// DlgDirListA lists by making the listed folder the process's current folder; the
+// dialog's open folder is its own, so every listing gives the old one back.
+class CurrentFolderKept {
+ public:
+  CurrentFolderKept() : folder_(CurrentFolder()) {}
+  ~CurrentFolderKept() { SetCurrentDirectoryA(folder_.c_str()); }
+  CurrentFolderKept(const CurrentFolderKept&) = delete;
+  CurrentFolderKept& operator=(const CurrentFolderKept&) = delete;
+
+ private:
+  std::string folder_;
+};
+
+bool ListFolder(HWND window, int list, const std::string& pattern, UINT types) {
+  std::array<char, MAX_PATH * 4> spec{};  // DlgDirListA writes into it
+  if (pattern.size() >= spec.size()) return false;
+  pattern.copy(spec.data(), pattern.size());
+  const CurrentFolderKept kept;
+  return DlgDirListA(window, spec.data(), list, 0, types) != 0;
+}
+
 bool DriveReady(const std::string& drive) {
   const std::string root = drive + "\\";
   // No "insert a disk" box from the system: the user hears it from us.
@@ -78,7 +99,10 @@ bool DriveReady(const std::string& drive) {
 void DirectoryBrowser::Start(HWND window) {
   window_ = window;
   std::array<char, MAX_PATH> spec{};
-  DlgDirListComboBoxA(window_, spec.data(), ids_.drives, 0, DDL_DRIVES | DDL_EXCLUSIVE);
+  {
+    const CurrentFolderKept kept;
+    DlgDirListComboBoxA(window_, spec.data(), ids_.drives, 0, DDL_DRIVES | DDL_EXCLUSIVE);
+  }
   ShowFolder(CurrentFolder(), false);
 }
 
@@ -88,21 +112,12 @@ void DirectoryBrowser::SelectDriveOf(const std::string& folder) {
 }
 
 bool DirectoryBrowser::ShowFolder(const std::string& folder, bool select_first_file) {
-  // DlgDirListA writes into its path argument.
-  std::array<char, MAX_PATH * 4> spec{};
-  const std::string folders = JoinFolderAndFile(folder, "*.*");
-  if (folders.size() >= spec.size()) return false;
-  folders.copy(spec.data(), folders.size());
-  if (!DlgDirListA(window_, spec.data(), ids_.folders, 0, DDL_DIRECTORY | DDL_EXCLUSIVE)) return false;
+  if (!ListFolder(window_, ids_.folders, JoinFolderAndFile(folder, "*.*"), DDL_DIRECTORY | DDL_EXCLUSIVE))
+    return false;
   folder_ = folder;
   if (ids_.files) {
-    spec.fill('\0');
-    const std::string files = JoinFolderAndFile(folder, "*.psl");
-    if (files.size() < spec.size()) {
-      files.copy(spec.data(), files.size());
-      if (!DlgDirListA(window_, spec.data(), ids_.files, 0, DDL_READWRITE))
-        SendDlgItemMessageA(window_, ids_.files, LB_RESETCONTENT, 0, 0);
-    }
+    if (!ListFolder(window_, ids_.files, JoinFolderAndFile(folder, "*.psl"), DDL_READWRITE))
+      SendDlgItemMessageA(window_, ids_.files, LB_RESETCONTENT, 0, 0);
     const bool has_files = SendDlgItemMessageA(window_, ids_.files, LB_GETCOUNT, 0, 0) > 0;
     SendDlgItemMessageA(window_, ids_.files, LB_SETCURSEL, select_first_file && has_files ? 0 : -1, 0);
   }
@@ -149,8 +164,9 @@ bool ListFileDialog::Load(HWND owner) {
               CW_USEDEFAULT, size.cx, size.cy, owner, nullptr))
     return false;
   form_.CreateControls(Handle(), shape_.controls);
+  // A folder's "&" is part of its name, not an access key.
   SetWindowLongA(form_.Control("lblPath"), GWL_STYLE,
-                 GetWindowLongA(form_.Control("lblPath"), GWL_STYLE) | SS_PATHELLIPSIS);
+                 GetWindowLongA(form_.Control("lblPath"), GWL_STYLE) | SS_PATHELLIPSIS | SS_NOPREFIX);
   browser_.Start(Handle());
   EnableDialogKeys();
   return true;

@@ -14,8 +14,8 @@
 namespace hushwall {
 
 // The drive list, folder list and (optionally) file list of one window, filled by
-// DlgDirListComboBoxA and DlgDirListA. It keeps the open folder itself, so nothing
-// depends on the process's current folder after the start.
+// DlgDirListComboBoxA and DlgDirListA. It keeps the open folder itself and leaves the
+// process's current folder as it was, so the next dialog starts where this one did.
 class DirectoryBrowser {
  public:
   struct Ids {

@@ -360,6 +360,12 @@ TEST_F(ListTransferTest, OpeningAFolderListsItsFilesAndSelectsTheFirst) {
   char shown[MAX_PATH] = {};
   GetWindowTextA(import->ControlHandle("lblPath"), shown, MAX_PATH);
   EXPECT_EQ(std::string(shown), folder_ + "\\sub") << "the open folder is visible";
+  EXPECT_TRUE(GetWindowLongA(import->ControlHandle("lblPath"), GWL_STYLE) & SS_NOPREFIX) << "\"A&B\" shows whole";
+  Click(import->ControlHandle("cmdCancel"));
+  GetCurrentDirectoryA(MAX_PATH, shown);
+  EXPECT_EQ(std::string(shown), folder_) << "browsing leaves the process's folder";
+  ASSERT_NE(import = OpenImport(), nullptr);
+  EXPECT_EQ(import->Browser().Folder(), folder_) << "a reopened dialog starts where the first did";
 }
 
 TEST_F(ListTransferTest, ADriveThatIsNotReadyIsReportedAndTheListGoesBack) {
