@@ -115,7 +115,7 @@ class FakePorts : public TrayIconPort,
   RemoveListLoad Load(BlockingState& state) override {
     Step("load lists");
     for (const std::string& title : remove_list) state.RemoveList().Append(title);
-    return remove_list_load;
+    return {remove_list_load, {}};
   }
   bool SaveRemoveList(HWND, const BlockingState&) override {
     Step("save removes");
