@@ -121,9 +121,13 @@ void EntryList::AddToIndex(int index) const {
     RebuildIndex();
     return;
   }
+  // One slot per distinct text is all a lookup needs; copies of one title (the list
+  // allows them) would otherwise make each insertion probe past all the others.
+  const std::string& text = entries_[index].text;
   const std::size_t mask = slots_.size() - 1;
-  std::size_t slot = HashOf(entries_[index].text) & mask;
-  while (slots_[slot] != 0) slot = (slot + 1) & mask;
+  std::size_t slot = HashOf(text) & mask;
+  for (; slots_[slot] != 0; slot = (slot + 1) & mask)
+    if (entries_[slots_[slot] - 1].text == text) return;
   slots_[slot] = index + 1;
 }
 

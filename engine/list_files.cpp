@@ -1,6 +1,8 @@
 #include "engine/list_files.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -11,30 +13,66 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
+constexpr std::size_t kReadStep = 64 * 1024;
+
+std::string MegabytesText(std::size_t bytes) { return std::to_string(bytes >> 20) + " MB"; }
+
+// Keeps the first entries while the list has room and the text its budget; the
+// rest is counted, so the user hears how much was left out.
 RemoveListLoad LoadKeepingFirst(EntryList& list, const std::string& path) {
   RemoveListLoad load;
   load.path = path;
-  std::vector<std::string> entries;
-  load.read = ReadListFile(path, entries);
-  load.not_loaded = static_cast<int>(entries.size()) - AppendEntries(list, entries);
+  ListFileReader reader(path);
+  std::string entry;
+  std::size_t kept = 0;
+  bool over = false;
+  while (list.Count() < EntryList::kMaxEntries && reader.Next(entry)) {
+    if (kept + entry.size() > kListReadTextBudget) {
+      over = true;
+      break;
+    }
+    kept += entry.size();
+    list.Append(entry);
+  }
+  load.read = reader.Result();
+  if (load.read.Failed() || reader.AtEnd()) return load;
+  bool to_end = false;
+  const std::uint64_t rest = (over ? 1 : 0) + reader.CountRest(kListCountingBytes, to_end);
+  load.not_loaded = static_cast<int>(std::min<std::uint64_t>(rest, INT32_MAX));
+  load.at_least = !to_end;
+  if (reader.Result().Failed()) load.read = reader.Result();
   return load;
 }
 
-// Only the newest lines that the log can hold are appended, so loading a huge file
-// does not drop lines one by one from the front.
-void LoadKeepingNewest(BlockingState& state, const std::string& path) {
+// Only the newest lines that the log can hold are appended. They all lie within
+// the last stretch of the file that the log's limits allow, so only that is read.
+ListFileLoad LoadKeepingNewest(BlockingState& state, const std::string& path) {
+  ListFileLoad load;
+  load.path = path;
+  ListFileReader reader(path);
+  constexpr std::uint64_t kWindow =
+      BlockingState::kLogTextBudget + 2 * std::uint64_t(EntryList::kMaxEntries) + 2;
+  const bool skipped = reader.StartNearEnd(kWindow);
   std::vector<std::string> lines;
-  ReadListFile(path, lines);
+  std::string line;
+  while (reader.Next(line, kWindow)) lines.push_back(std::move(line));
+  load.read = reader.Result();
+  // The first piece after a move is the tail of an older line, unless it is the
+  // newest line itself, longer than the log can hold: that one is kept, cut.
+  std::size_t begin = skipped && lines.size() > 1 ? 1 : 0;
   std::size_t first = lines.size();
   std::size_t bytes = 0;
-  while (first > 0 && lines.size() - first < std::size_t(EntryList::kMaxEntries) &&
+  while (first > begin && lines.size() - first < std::size_t(EntryList::kMaxEntries) &&
          bytes + lines[first - 1].size() <= BlockingState::kLogTextBudget) {
     --first;
     bytes += lines[first].size();
   }
   // A newest line longer than the whole budget is kept, cut to it.
-  if (first == lines.size() && first > 0) --first;
+  if (first == lines.size() && first > begin) --first;
+  load.newest_only = skipped;
+  load.not_loaded = static_cast<int>(first - begin);
   for (std::size_t index = first; index < lines.size(); ++index) state.AppendLogLine(lines[index]);
+  return load;
 }
 
 std::string Describe(const char* what, int error) {
@@ -73,25 +111,112 @@ std::string ListFilePath(const std::string& directory, const char* file_name) {
   return directory + (posix ? '/' : '\\') + file_name;
 }
 
-ListFileRead ReadListFile(const std::string& path, std::vector<std::string>& entries) {
-  ListFileRead read;
-  entries.clear();
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) {
-    read.exists = errno != ENOENT;
-    if (read.exists) read.reason = std::strerror(errno);
-    return read;
+ListFileReader::ListFileReader(const std::string& path) {
+  file_ = std::fopen(path.c_str(), "rb");
+  if (!file_) {
+    result_.exists = errno != ENOENT;
+    if (result_.exists) result_.reason = std::strerror(errno);
+    at_end_ = true;
+    return;
   }
-  read.exists = true;
-  std::string bytes;
-  char chunk[64 * 1024];
-  std::size_t got;
-  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
-  read.complete = !std::ferror(file);
-  if (!read.complete) read.reason = std::strerror(errno ? errno : EIO);
-  std::fclose(file);
-  entries = ParseListFile(bytes);
-  return read;
+  result_.exists = true;
+  result_.complete = true;
+  buffer_.resize(kReadStep);
+}
+
+ListFileReader::~ListFileReader() {
+  if (file_) std::fclose(file_);
+}
+
+bool ListFileReader::StartNearEnd(std::uint64_t bytes) {
+  if (!file_ || !result_.complete) return false;
+#ifdef _WIN32
+  if (_fseeki64(file_, 0, SEEK_END) != 0) return false;
+  const std::int64_t size = _ftelli64(file_);
+  if (size < 0 || std::uint64_t(size) <= bytes) {
+    _fseeki64(file_, 0, SEEK_SET);
+    return false;
+  }
+  if (_fseeki64(file_, size - std::int64_t(bytes), SEEK_SET) != 0) return false;
+#else
+  if (fseeko(file_, 0, SEEK_END) != 0) return false;
+  const off_t size = ftello(file_);
+  if (size < 0 || std::uint64_t(size) <= bytes) {
+    fseeko(file_, 0, SEEK_SET);
+    return false;
+  }
+  if (fseeko(file_, size - off_t(bytes), SEEK_SET) != 0) return false;
+#endif
+  position_ = length_ = 0;
+  return true;
+}
+
+bool ListFileReader::Fill() {
+  if (at_end_) return false;
+  position_ = 0;
+  length_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+  if (length_ > 0) return true;
+  at_end_ = true;
+  if (std::ferror(file_)) {
+    result_.complete = false;
+    result_.reason = std::strerror(errno ? errno : EIO);
+  }
+  return false;
+}
+
+bool ListFileReader::Next(std::string& entry, std::size_t max_line) {
+  entry.clear();
+  if (!file_ || !result_.complete) return false;
+  bool started = false;
+  while (position_ < length_ || Fill()) {
+    started = true;
+    const char* begin = buffer_.data() + position_;
+    const auto* newline = static_cast<const char*>(std::memchr(begin, '\n', length_ - position_));
+    const std::size_t taken = newline ? std::size_t(newline - begin) : length_ - position_;
+    entry.append(begin, taken);
+    position_ += taken + (newline ? 1 : 0);
+    // One more byte for the CR of the line's end.
+    if (entry.size() > max_line + 1) {
+      result_.complete = false;
+      result_.over_long = true;
+      result_.reason = "it has a line longer than " + MegabytesText(std::max(max_line, kMaxListLineBytes));
+      entry.clear();
+      return false;
+    }
+    if (newline && !entry.empty() && entry.back() == '\r') {
+      entry.pop_back();
+      return true;
+    }
+    if (newline) entry += '\n';  // a lone LF stays in its entry
+  }
+  if (!result_.complete) entry.clear();
+  return started && result_.complete && !entry.empty();
+}
+
+std::uint64_t ListFileReader::CountRest(std::uint64_t bytes, bool& to_end) {
+  std::uint64_t count = 0;
+  std::uint64_t looked = 0;
+  bool in_piece = false;
+  char previous = '\0';
+  to_end = false;
+  if (!file_ || !result_.complete) return 0;
+  while (looked < bytes && (position_ < length_ || Fill())) {
+    const std::size_t step = std::min<std::uint64_t>(length_ - position_, bytes - looked);
+    for (const char* byte = buffer_.data() + position_, *end = byte + step; byte != end; ++byte) {
+      if (*byte == '\n' && previous == '\r') {
+        ++count;
+        in_piece = false;
+      } else {
+        in_piece = true;
+      }
+      previous = *byte;
+    }
+    position_ += step;
+    looked += step;
+  }
+  if (position_ >= length_ && !at_end_) Fill();  // learns whether the end has come
+  to_end = at_end_ && position_ >= length_;
+  return count + (in_piece ? 1 : 0);
 }
 
 int AppendEntries(EntryList& list, const std::vector<std::string>& entries) {
@@ -103,10 +228,10 @@ int AppendEntries(EntryList& list, const std::vector<std::string>& entries) {
   return appended;
 }
 
-RemoveListLoad LoadListFiles(BlockingState& state, const std::string& program_directory) {
-  RemoveListLoad load =
-      LoadKeepingFirst(state.RemoveList(), ListFilePath(program_directory, kRemoveListFileName));
-  LoadKeepingNewest(state, ListFilePath(program_directory, kBlockedLogFileName));
+ListFilesLoad LoadListFiles(BlockingState& state, const std::string& program_directory) {
+  ListFilesLoad load;
+  load.removes = LoadKeepingFirst(state.RemoveList(), ListFilePath(program_directory, kRemoveListFileName));
+  load.log = LoadKeepingNewest(state, ListFilePath(program_directory, kBlockedLogFileName));
   return load;
 }
 
@@ -117,11 +242,33 @@ std::string RemoveListLoadMessage(const RemoveListLoad& load) {
            "without asking.";
   }
   if (load.not_loaded > 0) {
-    return "The remove list \"" + load.path + "\" holds " + std::to_string(load.not_loaded) +
-           " titles more than HushWall can keep (" + std::to_string(EntryList::kMaxEntries) +
-           "); they were not loaded.\r\nHushWall will not replace the file without asking.";
+    return "The remove list \"" + load.path + "\" holds " + (load.at_least ? "at least " : "") +
+           std::to_string(load.not_loaded) + (load.not_loaded == 1 ? " title" : " titles") +
+           " more than HushWall can keep (" +
+           std::to_string(EntryList::kMaxEntries) + " titles, " + MegabytesText(kListReadTextBudget) +
+           " of text); they were not loaded.\r\nHushWall will not replace the file without asking.";
   }
   return "";
+}
+
+std::string BlockedLogLoadMessage(const ListFileLoad& load) {
+  if (load.read.Failed()) {
+    return "HushWall could not read its blocked log \"" + load.path + "\": " + load.read.reason +
+           ".\r\nIt starts with the lines it could read and will not replace the file without asking.";
+  }
+  if (load.Partial()) {
+    return "The blocked log \"" + load.path + "\" holds more than HushWall keeps (" +
+           std::to_string(EntryList::kMaxEntries) + " lines, " + MegabytesText(BlockingState::kLogTextBudget) +
+           " of text); only its newest lines were loaded.\r\nHushWall will not replace the file without "
+           "asking.";
+  }
+  return "";
+}
+
+std::string ListFilesLoadMessage(const ListFilesLoad& load) {
+  const std::string removes = RemoveListLoadMessage(load.removes);
+  const std::string log = BlockedLogLoadMessage(load.log);
+  return removes + (removes.empty() || log.empty() ? "" : "\r\n\r\n") + log;
 }
 
 bool StdAtomicFileWriter::Replace(const std::string& path, std::string_view bytes,
@@ -171,6 +318,38 @@ SaveResult SaveBlockedLog(const BlockingState& state, const std::string& program
                           AtomicFileWriter& writer) {
   return SaveListFile(state.BlockedLog(), ListFilePath(program_directory, kBlockedLogFileName),
                       writer);
+}
+
+ListFilesLoad ListFileSaves::Load(BlockingState& state) {
+  ListFilesLoad load = LoadListFiles(state, directory_);
+  removes_ = load.removes;
+  log_ = load.log;
+  return load;
+}
+
+bool ListFileSaves::Save(const EntryList& list, ListFileLoad& load, const char* file_name,
+                         const char* question, const char* title, Host& host) {
+  if (question && load.Partial()) {
+    const std::string text = "The " + std::string(question) + " \"" + load.path +
+                             "\" was not wholly read when HushWall started.\r\nReplace it with the " +
+                             question + " as it is now?";
+    if (!host.AskYesNo(text, title)) return false;
+  }
+  if (!host.Write(list, ListFilePath(directory_, file_name))) return false;
+  load = {};
+  return true;
+}
+
+bool ListFileSaves::SaveRemoveList(const BlockingState& state, Host& host) {
+  return Save(state.RemoveList(), removes_, kRemoveListFileName, "remove list", "Save remove list", host);
+}
+
+bool ListFileSaves::SaveBlockedLog(const BlockingState& state, Host& host) {
+  return Save(state.BlockedLog(), log_, kBlockedLogFileName, "blocked log", "Save log", host);
+}
+
+bool ListFileSaves::EraseBlockedLog(const BlockingState& state, Host& host) {
+  return Save(state.BlockedLog(), log_, kBlockedLogFileName, nullptr, nullptr, host);
 }
 
 std::string SaveFailureMessage(const SaveResult& result) {

@@ -91,16 +91,41 @@ bool SaveListFileOrWarn(HWND owner, const EntryList& list, const std::string& pa
   return Warned(owner, SaveListFile(list, path, writer));
 }
 
-RemoveListLoad ProgramListFiles::Load(BlockingState& state) {
-  return LoadListFiles(state, ProgramDirectory());
-}
+class ProgramListFiles::Host : public ListFileSaves::Host {
+ public:
+  Host(HWND owner, MessageBoxes& boxes) : owner_(owner), boxes_(boxes) {}
+  bool AskYesNo(const std::string& text, const std::string& title) override {
+    return boxes_.Show(owner_, text, title, MB_YESNO) == IDYES;
+  }
+  bool Write(const EntryList& list, const std::string& path) override {
+    return SaveListFileOrWarn(owner_, list, path);
+  }
+
+ private:
+  HWND owner_;
+  MessageBoxes& boxes_;
+};
+
+ProgramListFiles::ProgramListFiles(MessageBoxes& boxes) : ProgramListFiles(boxes, ProgramDirectory()) {}
+
+ProgramListFiles::ProgramListFiles(MessageBoxes& boxes, const std::string& directory)
+    : boxes_(boxes), saves_(directory) {}
+
+ListFilesLoad ProgramListFiles::Load(BlockingState& state) { return saves_.Load(state); }
 
 bool ProgramListFiles::SaveRemoveList(HWND owner, const BlockingState& state) {
-  return SaveRemoveListOrWarn(owner, state, ProgramDirectory());
+  Host host(owner, boxes_);
+  return saves_.SaveRemoveList(state, host);
 }
 
 bool ProgramListFiles::SaveBlockedLog(HWND owner, const BlockingState& state) {
-  return SaveBlockedLogOrWarn(owner, state, ProgramDirectory());
+  Host host(owner, boxes_);
+  return saves_.SaveBlockedLog(state, host);
+}
+
+bool ProgramListFiles::EraseBlockedLog(HWND owner, const BlockingState& state) {
+  Host host(owner, boxes_);
+  return saves_.EraseBlockedLog(state, host);
 }
 
 }  // namespace hushwall

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "engine/list_files.h"
+#include "platform/message_boxes_win32.h"
 
 namespace hushwall {
 
@@ -23,21 +24,34 @@ bool SaveBlockedLogOrWarn(HWND owner, const BlockingState& state,
                           const std::string& program_directory);
 bool SaveListFileOrWarn(HWND owner, const EntryList& list, const std::string& path);
 
-// The program's two list files, beside the program, as the windows use them.
+// The program's two list files, beside the program, as the windows use them. Every
+// command saves through here, so none can replace a file that was not wholly read
+// without the user's consent.
 class ListFiles {
  public:
   virtual ~ListFiles() = default;
-  virtual RemoveListLoad Load(BlockingState& state) = 0;
-  // Each returns whether the file was saved; on failure the user has been told.
+  virtual ListFilesLoad Load(BlockingState& state) = 0;
+  // Each returns whether the file was saved; when not, the user has been told why
+  // or has refused to replace a file that was not wholly read.
   virtual bool SaveRemoveList(HWND owner, const BlockingState& state) = 0;
   virtual bool SaveBlockedLog(HWND owner, const BlockingState& state) = 0;
+  // The emptied log replaces the file without a question.
+  virtual bool EraseBlockedLog(HWND owner, const BlockingState& state) { return SaveBlockedLog(owner, state); }
 };
 
 class ProgramListFiles : public ListFiles {
  public:
-  RemoveListLoad Load(BlockingState& state) override;
+  explicit ProgramListFiles(MessageBoxes& boxes);
+  ProgramListFiles(MessageBoxes& boxes, const std::string& directory);
+  ListFilesLoad Load(BlockingState& state) override;
   bool SaveRemoveList(HWND owner, const BlockingState& state) override;
   bool SaveBlockedLog(HWND owner, const BlockingState& state) override;
+  bool EraseBlockedLog(HWND owner, const BlockingState& state) override;
+
+ private:
+  class Host;
+  MessageBoxes& boxes_;
+  ListFileSaves saves_;
 };
 
 // The system's text for an error code, without the trailing line break.

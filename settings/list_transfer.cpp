@@ -1,5 +1,6 @@
 #include "settings/list_transfer.h"
 
+#include <functional>
 #include <unordered_set>
 
 #include "settings/startup_entry.h"
@@ -28,9 +29,66 @@ std::string ImportReadFailureMessage(const std::string& path, const std::string&
          "\r\nThe remove list was not changed.";
 }
 
-std::string ImportNotAddedMessage(int not_added) {
+std::string ImportNoTitlesMessage(const std::string& path) {
+  return "The list file \"" + path + "\" holds no window titles.\r\nThe remove list was not changed.";
+}
+
+std::string ImportNotAddedMessage(int not_added, bool at_least) {
   return "The remove list is full (" + std::to_string(EntryList::kMaxEntries) + " titles). " +
-         std::to_string(not_added) + (not_added == 1 ? " title was" : " titles were") + " not added.";
+         (at_least ? "At least " : "") + std::to_string(not_added) +
+         (not_added == 1 ? " title was" : " titles were") + " not added.";
+}
+
+ImportResult ImportListFile(EntryList& list, const std::string& path) {
+  ImportResult result;
+  result.path = path;
+  ListFileReader reader(path);
+  // Titles are gathered first, so a file that cannot be read changes nothing. Only
+  // new ones are kept, and no more than fit; the others left out are counted by
+  // hash, which costs little memory.
+  const int room = EntryList::kMaxEntries - list.Count();
+  EntryList fresh;
+  std::unordered_set<std::size_t> left_out;
+  std::size_t bytes = 0;
+  std::string title;
+  while (reader.Next(title)) {
+    bytes += title.size() + 2;
+    if (bytes > kListReadTextBudget) {
+      result.stopped = "it holds more than " + std::to_string(kListReadTextBudget >> 20) + " MB of text";
+      break;
+    }
+    if (title.find('\0') != std::string::npos) continue;  // no window title holds one
+    result.usable = true;
+    if (list.Contains(title) || fresh.Contains(title)) continue;
+    if (fresh.Count() < room) {
+      fresh.Append(title);
+      continue;
+    }
+    left_out.insert(std::hash<std::string>{}(title));
+    if (left_out.size() >= std::size_t(EntryList::kMaxEntries)) {
+      result.stopped = "the remove list is full";
+      break;
+    }
+  }
+  result.read = reader.Result();
+  if (result.read.over_long) result.stopped = result.read.reason;
+  result.at_least = !result.stopped.empty();
+  if (!result.Merged()) return result;
+  std::vector<std::string> titles;
+  titles.reserve(std::size_t(fresh.Count()));
+  for (int index = 0; index < fresh.Count(); ++index) titles.push_back(fresh.At(index));
+  result.merge = MergeImportedTitles(list, titles);
+  result.merge.not_added = static_cast<int>(left_out.size());
+  return result;
+}
+
+std::string ImportResultMessage(const ImportResult& result) {
+  if (result.merge.not_added > 0) return ImportNotAddedMessage(result.merge.not_added, result.at_least);
+  if (result.at_least) {
+    return "Only the first part of the list file \"" + result.path + "\" was read (" + result.stopped +
+           "); the titles after it were not added.";
+  }
+  return "";
 }
 
 std::string BrowseFailureMessage(const std::string& drive, bool drive_ready, const std::string& folder) {

@@ -252,22 +252,21 @@ void frmImport::cmdImport_Click() {
   SendMessageA(files, LB_GETTEXT, selected, reinterpret_cast<LPARAM>(name.data()));
   const std::string path = JoinFolderAndFile(browser_.Folder(), name.data());
 
-  // The whole file first: a file that cannot be read changes nothing.
-  std::vector<std::string> titles;
-  const ListFileRead read = ReadListFile(path, titles);
-  if (!read.exists || !read.complete) {
-    const std::string reason = read.reason.empty() ? "the file does not exist" : read.reason;
-    ports_.boxes.Show(Handle(), ImportReadFailureMessage(path, reason), kApplicationTitle,
-                      MB_OK | MB_ICONEXCLAMATION);
+  BlockingState& state = host_.State();
+  const ImportResult result = ImportListFile(state.RemoveList(), path);
+  if (!result.Merged()) {
+    // Nothing changed; the dialog stays open for another file.
+    const std::string text =
+        !result.read.exists ? ImportReadFailureMessage(path, "the file does not exist")
+        : result.read.complete || result.read.over_long ? ImportNoTitlesMessage(path)
+                                                        : ImportReadFailureMessage(path, result.read.reason);
+    ports_.boxes.Show(Handle(), text, kApplicationTitle, MB_OK | MB_ICONEXCLAMATION);
     return;
   }
-  BlockingState& state = host_.State();
-  const ImportMerge merge = MergeImportedTitles(state.RemoveList(), titles);
   ports_.lists.SaveRemoveList(Handle(), state);
   host_.RemoveListChanged();
-  if (merge.not_added > 0)
-    ports_.boxes.Show(Handle(), ImportNotAddedMessage(merge.not_added), kApplicationTitle,
-                      MB_OK | MB_ICONEXCLAMATION);
+  const std::string left_out = ImportResultMessage(result);
+  if (!left_out.empty()) ports_.boxes.Show(Handle(), left_out, kApplicationTitle, MB_OK | MB_ICONEXCLAMATION);
   DestroyWindow(Handle());
 }
 

@@ -137,7 +137,7 @@ TEST(LoadListFiles, LoadsTheLogEvenWhenTheRemoveListCannotBeRead) {
       fs::create_directory(folder.File("RemList.dat"));  // exists, unreadable as a file
     WriteFile(folder.File("Blocked.log"), "line 1\r\nline 2\r\n");
     BlockingState state;
-    const RemoveListLoad load = LoadListFiles(state, folder.Path());
+    const RemoveListLoad load = LoadListFiles(state, folder.Path()).removes;
     EXPECT_EQ(state.RemoveList().Count(), 0);
     EXPECT_EQ(Entries(state.BlockedLog()), (Strings{"line 1", "line 2"})) << as_folder;
     // A missing file is an empty list; a folder in its place is a failure to report.
@@ -164,8 +164,11 @@ TEST(LoadListFiles, OverlongFilesKeepTheFirstEntriesAndTheNewestLogLines) {
   WriteFile(folder.File("RemList.dat"), Lines(40000, "entry "));
   WriteFile(folder.File("Blocked.log"), Lines(40000, "line "));
   BlockingState state;
-  const RemoveListLoad load = LoadListFiles(state, folder.Path());
+  const ListFilesLoad loads = LoadListFiles(state, folder.Path());
+  const RemoveListLoad& load = loads.removes;
   EXPECT_EQ(load.not_loaded, 40000 - EntryList::kMaxEntries);
+  EXPECT_TRUE(loads.log.Partial());
+  EXPECT_NE(ListFilesLoadMessage(loads).find("only its newest lines"), std::string::npos);
   EXPECT_NE(RemoveListLoadMessage(load).find(" 7233 titles more"), std::string::npos);
   const EntryList& removes = state.RemoveList();
   const EntryList& log = state.BlockedLog();
@@ -207,6 +210,95 @@ TEST(LoadListFiles, AMegabyteLineIsOneEntry) {
   ASSERT_EQ(state.RemoveList().Count(), 3);
   EXPECT_EQ(state.RemoveList().At(1), line);
   EXPECT_EQ(state.RemoveList().At(2), "after");
+}
+
+// The reader's steps must not show: entries split at a step's edge, a CR LF across
+// it, and lines at and past the longest a list holds.
+TEST(ListFileReader, ReadsAsTheFormatSaysWhereverItsStepsEnd) {
+  const std::size_t step = 64 * 1024;
+  const std::string at_limit(kMaxListLineBytes, 'x');
+  const std::string cases[] = {
+      std::string(step - 1, 'a') + "\r\nb",  std::string(step - 2, 'a') + "\r\n\r\n",
+      std::string(step - 1, 'a') + "\r\r\n",  std::string(step, 'a') + "\n\r\n",
+      "x\r\n" + at_limit + "\r\n" + at_limit, at_limit + "\r",
+  };
+  TempFolder folder;
+  for (const std::string& bytes : cases) {
+    WriteFile(folder.File("list.psl"), bytes);
+    ListFileReader reader(folder.File("list.psl"));
+    Strings read;
+    for (std::string entry; reader.Next(entry);) read.push_back(entry);
+    EXPECT_TRUE(reader.Result().complete && reader.AtEnd());
+    EXPECT_EQ(read, ParseListFile(bytes)) << bytes.size();
+  }
+  WriteFile(folder.File("list.psl"), "a\r\n" + at_limit + "yz\r\nb\r\n");
+  ListFileReader reader(folder.File("list.psl"));
+  std::string entry;
+  EXPECT_TRUE(reader.Next(entry));
+  EXPECT_FALSE(reader.Next(entry));
+  EXPECT_TRUE(reader.Result().Failed() && reader.Result().over_long) << reader.Result().reason;
+}
+
+// Loading stops at what the list keeps; what was left is counted, exactly within
+// the counting reach and as a lower bound past it.
+TEST(LoadListFiles, LeftOutTitlesAreCountedWithoutKeepingThem) {
+  TempFolder folder;
+  const std::string title(300, 't');
+  std::string bytes;
+  for (int index = 0; index < 40000; ++index) bytes += title + "\r\n";  // 10 MB: past the text budget
+  WriteFile(folder.File("RemList.dat"), bytes);
+  BlockingState state, full;
+  RemoveListLoad load = LoadListFiles(state, folder.Path()).removes;
+  const int kept = int(kListReadTextBudget / title.size());
+  EXPECT_TRUE(state.RemoveList().Count() == kept && load.not_loaded == 40000 - kept && !load.at_least);
+  WriteFile(folder.File("RemList.dat"), Lines(32767, "t") + std::string(kListCountingBytes + 5, 'z'));
+  load = LoadListFiles(full, folder.Path()).removes;
+  EXPECT_TRUE(load.at_least && load.not_loaded == 1);
+  EXPECT_NE(RemoveListLoadMessage(load).find("holds at least 1 title more"), std::string::npos);
+}
+
+struct AnsweringSaveHost : ListFileSaves::Host {
+  bool AskYesNo(const std::string& text, const std::string& title) override {
+    asked.push_back(title + ": " + text);
+    return answer;
+  }
+  bool Write(const EntryList&, const std::string&) override { return ++writes; }
+  bool answer = false;
+  int writes = 0;
+  Strings asked;
+};
+
+// Whichever command saves, a file that was not wholly read is replaced only on Yes,
+// asked until a save has gone through; erasing the log goes ahead.
+TEST(ListFileSaves, AFileNotWhollyReadIsReplacedOnlyWithConsent) {
+  using Save = bool (ListFileSaves::*)(const BlockingState&, ListFileSaves::Host&);
+  struct Case {
+    const char* file;
+    Save save;
+    const char* title;
+  } cases[] = {{"RemList.dat", &ListFileSaves::SaveRemoveList, "Save remove list"},
+               {"Blocked.log", &ListFileSaves::SaveBlockedLog, "Save log"},
+               {"Blocked.log", &ListFileSaves::EraseBlockedLog, nullptr}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    TempFolder folder;
+    WriteFile(folder.File(c.file), Lines(40000, "line "));
+    ListFileSaves saves(folder.Path());
+    BlockingState state;
+    saves.Load(state);
+    AnsweringSaveHost host;
+    EXPECT_EQ((saves.*c.save)(state, host), !c.title);
+    if (c.title) {
+      ASSERT_EQ(host.asked.size(), 1u);
+      EXPECT_EQ(host.asked[0].rfind(std::string(c.title) + ": The ", 0), 0u);
+      EXPECT_NE(host.asked[0].find(folder.File(c.file) + "\" was not wholly read"), std::string::npos);
+      host.answer = true;
+      EXPECT_TRUE((saves.*c.save)(state, host));
+    }
+    EXPECT_TRUE((saves.*c.save)(state, host)) << "no question once a save went through";
+    EXPECT_EQ(host.asked.size(), c.title ? 2u : 0u);
+    EXPECT_EQ(host.writes, 2);
+  }
 }
 
 TEST(SaveListFiles, ALoadedFileIsSavedBackByteForByte) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -55,6 +57,39 @@ TEST(ImportMergeTest, StopsAtTheListLimitAndCountsEachLeftOutTitleOnce) {
   EXPECT_EQ(list.Count(), EntryList::kMaxEntries);
   EXPECT_EQ(list.At(EntryList::kMaxEntries - 1), "new 2");
   EXPECT_NE(ImportNotAddedMessage(merge.not_added).find("2 titles were not added"), std::string::npos);
+}
+
+// A file with no title a window can carry changes nothing; a good file is read up
+// to a line no list holds, and into a full list what was left out is counted.
+TEST(ImportListFileTest, ReadsInBoundedStepsAndChangesNothingWithoutUsableTitles) {
+  const std::string huge(2 << 20, 'a');
+  struct Case {
+    std::string bytes;
+    int room;
+    bool merged;
+    int added, not_added;
+    const char* says;
+  } cases[] = {
+      {std::string("\x01\0\xff\r\n\0\0junk", 10), 5, false, 0, 0, ""},
+      {huge, 5, false, 0, 0, ""},
+      {"new\r\nold\r\n" + huge + "\r\nlater\r\n", 5, true, 1, 0, "Only the first part of the list file"},
+      {"n1\r\nold\r\nn2\r\nn3\r\nn2\r\n", 1, true, 1, 2, "The remove list is full (32767 titles). 2 titles were"},
+  };
+  const std::string path = (std::filesystem::temp_directory_path() / "hushwall-import.psl").string();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.says);
+    std::ofstream(path, std::ios::binary) << c.bytes;
+    EntryList list;
+    list.Append("old");
+    for (int i = 1; i < EntryList::kMaxEntries - c.room; ++i) list.Append("x");
+    const int before = list.Count();
+    const ImportResult result = ImportListFile(list, path);
+    EXPECT_EQ(result.Merged(), c.merged);
+    EXPECT_EQ(list.Count() - before, c.added);
+    EXPECT_EQ(result.merge.not_added, c.not_added);
+    EXPECT_EQ(ImportResultMessage(result).rfind(c.says, 0), 0u) << ImportResultMessage(result);
+  }
+  std::filesystem::remove(path);
 }
 
 TEST(PathJoinTest, FolderAndFileMeetAtExactlyOneBackslash) {

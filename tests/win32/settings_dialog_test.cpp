@@ -33,7 +33,7 @@ class TestHost : public SettingsHost {
 
 class TestLists : public ListFiles {
  public:
-  RemoveListLoad Load(BlockingState&) override { return {}; }
+  ListFilesLoad Load(BlockingState&) override { return {}; }
   bool SaveRemoveList(HWND, const BlockingState& state) override {
     saved.push_back(FormatListFile(state.RemoveList()));
     return true;

@@ -112,10 +112,10 @@ class FakePorts : public TrayIconPort,
   void AddStartupEntry(const std::string& name, const std::string&) override { Step("add startup " + name); }
   void RemoveStartupEntry(const std::string& name) override { Step("remove startup " + name); }
 
-  RemoveListLoad Load(BlockingState& state) override {
+  ListFilesLoad Load(BlockingState& state) override {
     Step("load lists");
     for (const std::string& title : remove_list) state.RemoveList().Append(title);
-    return remove_list_load;
+    return {remove_list_load, {}};
   }
   bool SaveRemoveList(HWND, const BlockingState&) override {
     Step("save removes");

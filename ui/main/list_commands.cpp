@@ -8,16 +8,9 @@ int FirstSelected(const EntryList& list) {
   return -1;
 }
 
-void ListCommands::RemoveListLoaded(const RemoveListLoad& load) { partial_load_ = load; }
-
-void ListCommands::SaveRemoves() {
-  if (partial_load_.Partial()) {
-    const std::string question = "The remove list \"" + partial_load_.path +
-                                 "\" was not wholly read when HushWall started.\r\n"
-                                 "Replace it with the remove list as it is now?";
-    if (!host_.AskYesNo(question, "Save remove list")) return;
-  }
-  if (host_.SaveRemoveList()) partial_load_ = {};
+std::string NotAddedMessage(int not_added) {
+  return std::to_string(not_added) + (not_added == 1 ? " title was" : " titles were") +
+         " not added: the remove list holds at most " + std::to_string(EntryList::kMaxEntries) + " titles.";
 }
 
 void ListCommands::cmdAdd_Click() {
@@ -27,9 +20,14 @@ void ListCommands::cmdAdd_Click() {
     host_.Tell("You must select first from list", "Cannot add");
     return;
   }
-  state_.RemoveList().Append(seen.At(selected));
+  // A full list changes nothing, so the file is left alone and the title stays
+  // selected for a second try.
+  if (!state_.RemoveList().Append(seen.At(selected))) {
+    host_.Tell(NotAddedMessage(1), "Cannot add");
+    return;
+  }
   seen.SetSelected(selected, false);
-  SaveRemoves();
+  host_.SaveRemoveList();
 }
 
 void ListCommands::cmdAddAll_Click() {
@@ -39,12 +37,8 @@ void ListCommands::cmdAddAll_Click() {
   int not_added = 0;
   for (int index = 0; index < seen.Count(); ++index)
     if (!state_.RemoveList().Append(seen.At(index))) ++not_added;
-  SaveRemoves();
-  if (not_added > 0) {
-    host_.Tell(std::to_string(not_added) + " titles were not added: the remove list holds at most " +
-                   std::to_string(EntryList::kMaxEntries) + " titles.",
-               "Add all PopUps");
-  }
+  host_.SaveRemoveList();
+  if (not_added > 0) host_.Tell(NotAddedMessage(not_added), "Add all PopUps");
 }
 
 void ListCommands::cmdCloseAll_Click() {
@@ -60,13 +54,13 @@ void ListCommands::cmdRemove_Click() {
     return;
   }
   removes.RemoveAt(selected);
-  SaveRemoves();
+  host_.SaveRemoveList();
 }
 
 void ListCommands::cmdRemoveAll_Click() {
   if (!host_.AskYesNo("Are you sure you want to remove all from list ?", "Close HushWall")) return;
   state_.RemoveList().Clear();
-  SaveRemoves();
+  host_.SaveRemoveList();
 }
 
 void ListCommands::cmdClearScreen_Click() { state_.BlockedLog().Clear(); }
@@ -75,7 +69,7 @@ void ListCommands::cmdSaveBlocked_Click() { host_.SaveBlockedLog(); }
 
 void ListCommands::cmdEraseLog_Click() {
   state_.BlockedLog().Clear();
-  cmdSaveBlocked_Click();
+  host_.EraseBlockedLog();
 }
 
 }  // namespace hushwall

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "engine/blocking_state.h"
-#include "engine/list_files.h"
 
 namespace hushwall {
 
@@ -17,19 +16,18 @@ class ListCommandHost {
   // A box with an OK button and no icon.
   virtual void Tell(const std::string& text, const std::string& title) = 0;
   // Each saves to the program's list file; false when it was not saved, in which
-  // case the user has been told why.
+  // case the user has been told why or has refused to replace a file that was not
+  // wholly read.
   virtual bool SaveRemoveList() = 0;
   virtual bool SaveBlockedLog() = 0;
+  // Writes the emptied log without asking: emptying it is the user's explicit wish.
+  virtual bool EraseBlockedLog() = 0;
   virtual void CloseAllBrowserWindows() = 0;
 };
 
 class ListCommands {
  public:
   ListCommands(BlockingState& state, ListCommandHost& host) : state_(state), host_(host) {}
-
-  // The remove list as it was loaded. A file that is not wholly in the list is
-  // replaced only when the user agrees: a save would lose what was not loaded.
-  void RemoveListLoaded(const RemoveListLoad& load);
 
   void cmdAdd_Click();
   void cmdAddAll_Click();
@@ -41,12 +39,12 @@ class ListCommands {
   void cmdEraseLog_Click();
 
  private:
-  void SaveRemoves();
-
   BlockingState& state_;
   ListCommandHost& host_;
-  RemoveListLoad partial_load_;  // Partial() while the file may hold more than the list
 };
+
+// What Add and Add all say when the remove list is full.
+std::string NotAddedMessage(int not_added);
 
 // The lowest index whose selection mark is set; -1 when none is.
 int FirstSelected(const EntryList& list);

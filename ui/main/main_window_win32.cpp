@@ -130,9 +130,7 @@ void frmMain::LoadStep() {
   state_.Flags().StereotypeWindows = 1;
   state_.Flags().NoMaxButton = 1;
   if (AsksToStayHidden(ports_.process.CommandArguments())) ShowWindow(Handle(), SW_HIDE);
-  const RemoveListLoad load = ports_.lists.Load(state_);
-  commands_.RemoveListLoaded(load);
-  load_report_ = RemoveListLoadMessage(load);
+  load_report_ = ListFilesLoadMessage(ports_.lists.Load(state_));
   if (!load_report_.empty()) PostMessageA(Handle(), kReportLoadMessage, 0, 0);
   SyncViews();
 }
@@ -369,6 +367,7 @@ void frmMain::Tell(const std::string& text, const std::string& title) {
 
 bool frmMain::SaveRemoveList() { return ports_.lists.SaveRemoveList(Handle(), state_); }
 bool frmMain::SaveBlockedLog() { return ports_.lists.SaveBlockedLog(Handle(), state_); }
+bool frmMain::EraseBlockedLog() { return ports_.lists.EraseBlockedLog(Handle(), state_); }
 void frmMain::CloseAllBrowserWindows() { engine_.CloseAllBrowserWindows(); }
 
 void frmMain::tmrWindowCheck_Timer() {

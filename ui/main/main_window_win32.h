@@ -45,7 +45,7 @@ class frmMain : public Window, private BlockListener, private ListCommandHost, p
   static constexpr UINT_PTR kWindowCheckTimer = 1;  // tmrWindowCheck
   static constexpr UINT_PTR kAnimateTimer = 2;      // tmrAnimate
   static constexpr UINT kShowTrayMenuFlags = 10;    // right-aligned, either button
-  // Posted by the load step: a partly loaded remove list is reported once the start
+  // Posted by the load step: a partly loaded list file is reported once the start
   // has gone on, not in the middle of it.
   static constexpr UINT kReportLoadMessage = WM_APP + 1;
 
@@ -95,6 +95,7 @@ class frmMain : public Window, private BlockListener, private ListCommandHost, p
   void Tell(const std::string& text, const std::string& title) override;
   bool SaveRemoveList() override;
   bool SaveBlockedLog() override;
+  bool EraseBlockedLog() override;
   void CloseAllBrowserWindows() override;
   void ReportPartialLoad();
   // SettingsHost

@@ -44,8 +44,8 @@ class SystemPorts {
  private:
   TrayIcon tray_;
   RegistrySettingsStore settings_;
-  ProgramListFiles lists_;
   Win32MessageBoxes boxes_;
+  ProgramListFiles lists_{boxes_};  // asks through the boxes above
   Win32Process process_;
   RegistryStartupEntries startup_;
   Win32Desktop desktop_;
