@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
 namespace hushwall {
 namespace {
@@ -271,6 +269,26 @@ std::string ListFilesLoadMessage(const ListFilesLoad& load) {
   return removes + (removes.empty() || log.empty() ? "" : "\r\n\r\n") + log;
 }
 
+namespace {
+
+// std::rename replaces the target in one step on POSIX systems. The C runtime on
+// Windows refuses an existing target, so there the target goes first; the program
+// itself saves through Win32AtomicFileWriter, which replaces in one step.
+// Returns 0 or the errno of the failure.
+int RenameReplacing(const char* from, const char* to) {
+  if (std::rename(from, to) == 0) return 0;
+  int error = errno;
+#ifdef _WIN32
+  if ((error == EEXIST || error == EACCES) && std::remove(to) == 0) {
+    if (std::rename(from, to) == 0) return 0;
+    error = errno;
+  }
+#endif
+  return error;
+}
+
+}  // namespace
+
 bool StdAtomicFileWriter::Replace(const std::string& path, std::string_view bytes,
                                   std::string& reason) {
   const std::string temporary = path + ".tmp";
@@ -281,15 +299,14 @@ bool StdAtomicFileWriter::Replace(const std::string& path, std::string_view byte
   }
   bool written =
       std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
-  std::error_code error(errno, std::generic_category());
+  int error = written ? 0 : errno;
   if (std::fclose(file) != 0 && written) {
     written = false;
-    error.assign(errno, std::generic_category());
+    error = errno;
   }
-  // std::filesystem::rename replaces an existing file on Windows too, unlike std::rename.
-  if (written) std::filesystem::rename(temporary, path, error);
-  if (written && !error) return true;
-  reason = "cannot write the file: " + error.message();
+  if (written) error = RenameReplacing(temporary.c_str(), path.c_str());
+  if (written && error == 0) return true;
+  reason = Describe("cannot write the file", error ? error : EIO);
   std::remove(temporary.c_str());
   return false;
 }

@@ -118,9 +118,9 @@ class AtomicFileWriter {
   virtual bool FileExists(const std::string& path);
 };
 
-// Standard library only: a temporary file beside the target, then
-// std::filesystem::rename, which replaces atomically on POSIX systems. The program
-// on Windows uses Win32AtomicFileWriter, which also writes through.
+// Standard library only: a temporary file beside the target, then std::rename,
+// which replaces atomically on POSIX systems. The program on Windows uses
+// Win32AtomicFileWriter, which also writes through.
 class StdAtomicFileWriter : public AtomicFileWriter {
  public:
   bool Replace(const std::string& path, std::string_view bytes, std::string& reason) override;

@@ -33,11 +33,24 @@ cmake -S "$root" -B "$build/native" -DCMAKE_BUILD_TYPE=Debug -DHUSHWALL_SANITIZE
 cmake --build "$build/native" -j "$jobs"
 ctest --test-dir "$build/native" --output-on-failure -j "$jobs"
 
+# The release program stays small: one line with its stripped size, and a failure
+# once it grows past 1 MiB.
+check_program_size() {
+  local program=$1/hushwall.exe limit=1048576 size
+  size=$(stat -c %s "$program")
+  echo "== $program: $size bytes (at most $limit)"
+  if [ "$size" -gt "$limit" ]; then
+    echo "test.sh: $program is larger than 1 MiB" >&2
+    return 1
+  fi
+}
+
 # Builds one architecture and runs its tests in its own Wine prefix.
 run_windows_suite() {
   local arch=$1 status=0
   echo "== $arch Windows build under Wine"
   "$root/scripts/build-windows.sh" "$arch" "$build/$arch"
+  check_program_size "$build/$arch"
   (
     . "$root/scripts/wine-env.sh" "$arch" "$build/$arch"
     "$root/scripts/wine-prefix.sh"
