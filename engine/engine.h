@@ -34,6 +34,10 @@ class BlockingEngine {
   static constexpr unsigned kPlayFlags = 5;  // SND_ASYNC | SND_MEMORY
   static constexpr const char* kSoundName = "SOUND1";
   static constexpr const char* kSoundType = "WAVE";
+  // The first read of every title asks for this many characters, terminator
+  // included. Under Wine the cost of a read grows with the size asked for, not with
+  // the title, so this is as small as ordinary titles allow.
+  static constexpr int kTitleReadLimit = 512;
 
   BlockingEngine(BlockingState& state, WindowSystem& desktop, AlertSound& sound, LogClock& clock,
                  BlockListener& listener);
@@ -57,6 +61,8 @@ class BlockingEngine {
  private:
   static constexpr std::size_t kKeptTitleBuffer = 64 * 1024;
   std::string_view ReadTitle(WindowHandle window);
+  // Reads into the kept buffer, grown to `limit` first; returns the count copied.
+  int CopyTitle(WindowHandle window, int limit);
   void ReleaseHugeTitleBuffer();
   void ApplyBlockRules(WindowHandle window, std::string_view title);
   // `style` caches the window's style word for the pass: read when first needed.

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/simulated_desktop.h"
@@ -79,16 +81,53 @@ TEST(Scan, AClearedSelectionSendsTheTitleBackToItsWalkPosition) {
   EXPECT_EQ(rig.Seen(), (Strings{"A - Opera", "B - Opera"}));
 }
 
-TEST(Scan, ATitleThatGrowsBetweenTheTwoCallsIsCutToTheFirstLength) {
-  sim::Rig rig;
-  const WindowHandle window = rig.desktop.Add("Ad - Opera");
-  rig.desktop.after_title_length = [](sim::Window& w) { w.title += std::string(5000, 'x'); };
-  rig.engine.Tick();
-  EXPECT_EQ(rig.Seen(), (Strings{"Ad - Opera"}));
-  rig.desktop.after_title_length = [](sim::Window& w) { w.title = "Ad"; };
-  rig.desktop.Get(window).title = "Ad - Opera, longer now";
-  rig.engine.Tick();  // shrank: "Ad" is not a browser title
-  EXPECT_EQ(rig.Seen(), Strings{});
+// A title of any length is read whole, with one read when it fits; one that changes,
+// or a window that goes, between the reads gives a title the window had, or none.
+TEST(Scan, ReadsEveryTitleWholeAndOnceWhenItFits) {
+  constexpr int kLimit = BlockingEngine::kTitleReadLimit;
+  const auto grow = [](sim::Window& w) { w.title += std::string(5000, 'x'); };
+  const auto shrink = [](sim::Window& w) { w.title = "Ad - Opera"; };
+  const auto destroy = [](sim::Window& w) { w.alive = false; };
+  struct Case {
+    const char* name;
+    int length;  // at the first read
+    bool after_copy;  // else after the length is asked
+    std::function<void(sim::Window&)> change;
+    int read_length;  // of the title read, a prefix of the last one; 0: none
+    int calls;
+  } cases[] = {
+      {"shorter than the buffer", 40, true, nullptr, 40, 1},
+      {"filling the buffer", kLimit - 1, true, nullptr, kLimit - 1, 2},
+      {"longer than the buffer", kLimit, true, nullptr, kLimit, 3},
+      {"longer than the kept buffer", 70000, true, nullptr, 70000, 3},
+      {"grows after the read of a short one", 40, true, grow, 40, 1},
+      {"grows after the first read", kLimit + 9, true, grow, kLimit + 5009, 3},
+      {"grows after its length is read", kLimit + 9, false, grow, kLimit + 9, 3},
+      {"shrinks after the first read", kLimit + 9, true, shrink, 10, 3},
+      {"empty", 0, true, nullptr, 0, 1},
+      {"destroyed after the first read", kLimit + 9, true, destroy, 0, 2},
+      {"destroyed after its length is read", kLimit + 9, false, destroy, 0, 3},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string title = c.length ? std::string("Ad - Opera").append(c.length - 10, '.') : "";
+    sim::Window last{0, title};
+    if (c.change) c.change(last);
+    const std::string expected = last.title.substr(0, c.read_length);
+    sim::Rig rig;
+    rig.desktop.Add(title);
+    bool changed = false;
+    (c.after_copy ? rig.desktop.after_copy_title : rig.desktop.after_title_length) = [&](sim::Window& w) {
+      if (c.change && !std::exchange(changed, true)) c.change(w);
+    };
+    rig.state.RemoveList().Append(expected);
+
+    rig.engine.Tick();
+
+    EXPECT_EQ(rig.desktop.copy_title_calls + rig.desktop.title_length_calls, c.calls);
+    EXPECT_EQ(rig.Seen(), c.read_length ? Strings{expected} : Strings{});
+    EXPECT_EQ(rig.state.BlockedLog().Count(), c.read_length ? 1 : 0);
+  }
 }
 
 // One browser window, its title, style and the remove list, against the flags.
