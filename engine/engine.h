@@ -35,8 +35,9 @@ class BlockingEngine {
   static constexpr const char* kSoundName = "SOUND1";
   static constexpr const char* kSoundType = "WAVE";
   // The first read of every title asks for this many characters, terminator
-  // included. Under Wine the cost of a read grows with the size asked for, not with
-  // the title, so this is as small as ordinary titles allow.
+  // included. Under Wine a read costs the same for any size up to a few thousand
+  // and twice that at 65,536 (a wide buffer of the size asked for is made at every
+  // call); 512 holds every ordinary title, and a longer one costs two reads more.
   static constexpr int kTitleReadLimit = 512;
 
   BlockingEngine(BlockingState& state, WindowSystem& desktop, AlertSound& sound, LogClock& clock,
