@@ -100,16 +100,27 @@ void BlockingEngine::PlayResourceSound(const char* name, const char* type) {
   sound_started_ = true;
 }
 
-// The buffer has room for the length read first plus a terminator, and the copy is
-// limited to it, so a title that grows in between is cut, never overrun.
+// One read is enough when the copy left room to spare. Otherwise the title may have
+// been cut, so its length decides the second read; the copy is limited to that
+// length, so a title that grows in between is cut, never overrun. A double-byte
+// character that does not fit whole is left out of a copy, so a cut copy can end one
+// short of the limit.
 std::string_view BlockingEngine::ReadTitle(WindowHandle window) {
+  const int copied = CopyTitle(window, kTitleReadLimit);
+  if (copied <= 0) return {};
+  if (copied < kTitleReadLimit - 2) return {title_buffer_.data(), static_cast<std::size_t>(copied)};
   const int length = desktop_.TitleLength(window);
+  if (length == copied) return {title_buffer_.data(), static_cast<std::size_t>(copied)};
   if (length <= 0 || length == INT_MAX) return {};
-  const int limit = length + 1;
+  const int again = CopyTitle(window, length + 1);
+  if (again <= 0) return {};
+  return {title_buffer_.data(), static_cast<std::size_t>(again < length ? again : length)};
+}
+
+int BlockingEngine::CopyTitle(WindowHandle window, int limit) {
   if (title_buffer_.size() < static_cast<std::size_t>(limit)) title_buffer_.resize(limit);
   const int copied = desktop_.CopyTitle(window, title_buffer_.data(), limit);
-  if (copied <= 0) return {};
-  return {title_buffer_.data(), static_cast<std::size_t>(copied < length ? copied : length)};
+  return copied < limit ? copied : limit - 1;
 }
 
 // The style rule runs once for every remove-list entry the title does not match, so

@@ -34,6 +34,11 @@ class BlockingEngine {
   static constexpr unsigned kPlayFlags = 5;  // SND_ASYNC | SND_MEMORY
   static constexpr const char* kSoundName = "SOUND1";
   static constexpr const char* kSoundType = "WAVE";
+  // The first read of every title asks for this many characters, terminator
+  // included. Under Wine a read costs the same for any size up to a few thousand
+  // and twice that at 65,536 (a wide buffer of the size asked for is made at every
+  // call); 512 holds every ordinary title, and a longer one costs two reads more.
+  static constexpr int kTitleReadLimit = 512;
 
   BlockingEngine(BlockingState& state, WindowSystem& desktop, AlertSound& sound, LogClock& clock,
                  BlockListener& listener);
@@ -57,6 +62,8 @@ class BlockingEngine {
  private:
   static constexpr std::size_t kKeptTitleBuffer = 64 * 1024;
   std::string_view ReadTitle(WindowHandle window);
+  // Reads into the kept buffer, grown to `limit` first; returns the count copied.
+  int CopyTitle(WindowHandle window, int limit);
   void ReleaseHugeTitleBuffer();
   void ApplyBlockRules(WindowHandle window, std::string_view title);
   // `style` caches the window's style word for the pass: read when first needed.

@@ -311,9 +311,15 @@ bool StdAtomicFileWriter::Replace(const std::string& path, std::string_view byte
   return false;
 }
 
+// Standard C only (no <filesystem>, which would triple the program's size): a folder
+// opens on POSIX systems but cannot be read.
 bool AtomicFileWriter::FileExists(const std::string& path) {
-  std::error_code error;
-  return std::filesystem::is_regular_file(path, error);
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return false;
+  std::fgetc(file);
+  const bool readable = !std::ferror(file);
+  std::fclose(file);
+  return readable;
 }
 
 SaveResult SaveListFile(const EntryList& list, const std::string& path, AtomicFileWriter& writer) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/simulated_desktop.h"
@@ -79,16 +80,39 @@ TEST(Scan, AClearedSelectionSendsTheTitleBackToItsWalkPosition) {
   EXPECT_EQ(rig.Seen(), (Strings{"A - Opera", "B - Opera"}));
 }
 
-TEST(Scan, ATitleThatGrowsBetweenTheTwoCallsIsCutToTheFirstLength) {
-  sim::Rig rig;
-  const WindowHandle window = rig.desktop.Add("Ad - Opera");
-  rig.desktop.after_title_length = [](sim::Window& w) { w.title += std::string(5000, 'x'); };
-  rig.engine.Tick();
-  EXPECT_EQ(rig.Seen(), (Strings{"Ad - Opera"}));
-  rig.desktop.after_title_length = [](sim::Window& w) { w.title = "Ad"; };
-  rig.desktop.Get(window).title = "Ad - Opera, longer now";
-  rig.engine.Tick();  // shrank: "Ad" is not a browser title
-  EXPECT_EQ(rig.Seen(), Strings{});
+// Whole at any length, in one read when it fits; a change or a window gone between
+// reads gives a prefix (`read` long) of the last title, or none.
+TEST(Scan, ReadsEveryTitleWholeAndOnceWhenItFits) {
+  constexpr int kLimit = BlockingEngine::kTitleReadLimit;
+  using Change = void (*)(sim::Window&);
+  const Change grow = [](sim::Window& w) { w.title += std::string(5000, 'x'); };
+  const Change shrink = [](sim::Window& w) { w.title = "Ad - Opera"; };
+  const Change destroy = [](sim::Window& w) { w.alive = false; };
+  struct Case { const char* name; int length; bool after_copy; Change change; int read; int calls; } cases[] = {
+      {"shorter than the buffer", 40, true, nullptr, 40, 1},
+      {"filling the buffer", kLimit - 1, true, nullptr, kLimit - 1, 2},
+      {"longer than the buffer", kLimit, true, nullptr, kLimit, 3},
+      {"longer than the kept buffer", 70000, true, nullptr, 70000, 3},
+      {"grows after the first read", kLimit + 9, true, grow, kLimit + 5009, 3},
+      {"grows after its length is read", kLimit + 9, false, grow, kLimit + 9, 3},
+      {"shrinks after the first read", kLimit + 9, true, shrink, 10, 3},
+      {"empty", 0, true, nullptr, 0, 1},
+      {"destroyed after the first read", kLimit + 9, true, destroy, 0, 2},
+      {"destroyed after its length is read", kLimit + 9, false, destroy, 0, 3}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string title = c.length ? std::string("Ad - Opera").append(c.length - 10, '.') : "";
+    sim::Window last{0, title};
+    if (c.change) c.change(last);
+    const std::string expected = last.title.substr(0, c.read);
+    sim::Rig rig;
+    rig.desktop.Add(title);
+    (c.after_copy ? rig.desktop.after_copy_title : rig.desktop.after_title_length) =
+        [&c, changed = false](sim::Window& w) mutable { if (c.change && !std::exchange(changed, true)) c.change(w); };
+    rig.engine.Tick();
+    EXPECT_EQ(rig.desktop.title_calls, c.calls);
+    EXPECT_EQ(rig.Seen(), c.read ? Strings{expected} : Strings{});
+  }
 }
 
 // One browser window, its title, style and the remove list, against the flags.

@@ -13,6 +13,10 @@ namespace {
 constexpr std::size_t kLongTitle = 32760;
 constexpr int kFullLogLines = 32767;
 constexpr std::size_t kRandomFileBytes = 20 * 1024 * 1024;
+// A busy desktop: every title read of another process's window is a round trip, so
+// the scan's cost per window decides whether a tick still fits its 200 ms.
+constexpr int kCrowdWindows = 2000;
+constexpr int kCrowdBrowsers = 200;
 
 std::string ListedWindow(const std::string& extra = "") {
   return std::string("--window \"") + kListedTitle + "\" --ignore-close" + extra;
@@ -26,6 +30,12 @@ std::string LongListedTitle() {
 }
 
 std::string Line(const std::string& text) { return text + "\r\n"; }
+
+std::string CrowdWindows() {
+  return " --window \"Offer %d - Opera\" --hidden --ignore-close --repeat " + std::to_string(kCrowdBrowsers) +
+         " --window \"Document %d - Editor\" --hidden --ignore-close --repeat " +
+         std::to_string(kCrowdWindows - kCrowdBrowsers);
+}
 
 ListFiles ListedOnly() { return {Line(kListedTitle)}; }
 
@@ -71,6 +81,8 @@ const std::vector<Scenario>& Scenarios() {
       {"hung-window", "a boxless browser window whose thread stops answering",
        ListedWindow() + " --window \"Frozen - Netscape\" --style 80C00000 --hang-after 500",
        ListedOnly},
+      {"crowd", "2,000 hidden windows of another process, 200 of them browser windows",
+       ListedWindow() + CrowdWindows(), ListedOnly},
   };
   return scenarios;
 }

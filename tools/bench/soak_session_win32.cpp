@@ -92,7 +92,8 @@ bool Session::StartPopups(const Scenario& scenario, unsigned long lifetime_ms) {
           " --record-times " + Quoted(File("closes.txt")) + " --ready " + Quoted(ready) + " " +
           scenario.popup_windows,
       folder_);
-  if (!popups_->Started() || !WaitFor([&] { return FileExists(ready); }, 30000)) {
+  // Thousands of windows take a while to make on a loaded host.
+  if (!popups_->Started() || !WaitFor([&] { return FileExists(ready); }, 180000)) {
     failure_ = "popup-sim.exe did not show its windows";
     return false;
   }

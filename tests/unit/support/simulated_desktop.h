@@ -48,16 +48,19 @@ class Desktop : public WindowSystem {
   }
   int TitleLength(WindowHandle handle) override {
     Window& window = Get(handle);
+    ++title_calls;
     const int length = window.alive ? int(window.title.size()) : 0;
     if (after_title_length) after_title_length(window);
     return length;
   }
   int CopyTitle(WindowHandle handle, char* buffer, int limit) override {
-    const Window& window = Get(handle);
+    Window& window = Get(handle);
+    ++title_calls;
     if (limit <= 0) return 0;
     const int copied = window.alive ? std::min(int(window.title.size()), limit - 1) : 0;
     std::memcpy(buffer, window.title.data(), copied);
     buffer[copied] = '\0';
+    if (after_copy_title) after_copy_title(window);
     return copied;
   }
   std::uint32_t StyleWord(WindowHandle handle) override {
@@ -74,8 +77,10 @@ class Desktop : public WindowSystem {
 
   std::vector<WindowHandle> posted;  // close requests, in order
   int style_reads = 0;
+  int title_calls = 0;  // title lengths asked and titles copied
   // Hooks that change a window while the engine looks at it.
   std::function<void(Window&)> after_title_length;
+  std::function<void(Window&)> after_copy_title;
   std::function<void(Window&)> before_style_read;
   std::function<void(Window&)> on_close_request;
 
