@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "controls/button/button_win32.h"
+#include "support/keyboard_focus.h"
 #include "support/message_pump.h"
 #include "ui/windows/info_texts.h"
 
@@ -209,6 +210,12 @@ TEST_F(AboutWindowTest, SkinnedOkButtonWithAccessKeyAndBothWaysToClose) {
   ASSERT_NE(about_, nullptr);
   PostMessageA(about_->Controls().Control("Command1"), WM_KEYDOWN, VK_ESCAPE, 0);
   ASSERT_TRUE(test::PumpUntil([&] { return !holder_.IsOpen(); }));
+}
+
+TEST_F(AboutWindowTest, OkHasTheFocusAndSpaceOnItCloses) {
+  test::ExpectKeyboardFocus(window_, Control("Command1"), Control("Command1"));
+  test::PressKey(VK_SPACE);
+  EXPECT_TRUE(test::PumpUntil([&] { return !holder_.IsOpen(); }));
 }
 
 }  // namespace
