@@ -12,19 +12,17 @@
 
 namespace hushwall {
 
-// The base of such a window: registered for keyboard navigation while it exists,
-// closed by Escape (IDCANCEL from the dialog navigation) as by its close box.
+// The base of such a window: its Load ends with EnableDialogKeys, so that it has
+// keyboard navigation and a focused control while it exists; closed by Escape
+// (IDCANCEL from the dialog navigation) as by its close box.
 class SecondaryWindow : public Window {
  public:
-  ~SecondaryWindow() override;
   // Creates the window (owned by `owner`, so it has no taskbar button) with its
   // controls; false when it could not be made.
   virtual bool Load(HWND owner) = 0;
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
-  // Registers a created window for keyboard navigation.
-  void EnableDialogKeys();
 };
 
 // Holds one secondary window of a kind.

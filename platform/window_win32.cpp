@@ -1,5 +1,7 @@
 #include "platform/window_win32.h"
 
+#include "platform/message_loop_win32.h"
+
 namespace hushwall {
 namespace {
 
@@ -16,8 +18,19 @@ std::vector<HWND> ChildWindows(HWND parent) {
   return found;
 }
 
+bool CanTakeFocus(HWND window, HWND control) {
+  if (!control || !IsWindow(control) || control == window) return false;
+  for (HWND each = control; each; each = GetParent(each)) {
+    if (each == window) return true;
+    const LONG style = GetWindowLongA(each, GWL_STYLE);
+    if (!(style & WS_VISIBLE) || (style & WS_DISABLED)) return false;
+  }
+  return false;
+}
+
 Window::~Window() {
   if (handle_) {
+    if (dialog_keys_) RemoveDialogWindow(handle_);
     // The window outlives no owner: detach first so no message reaches a dead object.
     SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
     DestroyWindow(handle_);
@@ -58,7 +71,43 @@ HWND Window::Create(const char* class_name, const char* caption, DWORD style, DW
                          menu_or_id, GetModuleHandleA(nullptr), this);
 }
 
+void Window::EnableDialogKeys() {
+  dialog_keys_ = true;
+  AddDialogWindow(handle_);
+}
+
+// WM_ACTIVATE comes before the focus leaves, so the control that had it is still
+// known; DefWindowProcA would put the focus on the window itself, where keys reach no
+// control.
+bool Window::HandleDialogFocus(UINT message, WPARAM wparam) {
+  if (!dialog_keys_) return false;
+  switch (message) {
+    case WM_ACTIVATE:
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        if (HWND focus = GetFocus(); IsChild(handle_, focus)) last_focus_ = focus;
+      } else if (!HIWORD(wparam) && !IsChild(handle_, GetFocus())) {
+        RestoreFocus();
+        if (!IsChild(handle_, GetFocus())) SetFocus(handle_);
+      }
+      return true;
+    case WM_SETFOCUS:
+      RestoreFocus();
+      return true;
+    case WM_DESTROY:
+      RemoveDialogWindow(handle_);
+      return false;
+    default:
+      return false;
+  }
+}
+
+void Window::RestoreFocus() {
+  HWND target = CanTakeFocus(handle_, last_focus_) ? last_focus_ : GetNextDlgTabItem(handle_, nullptr, FALSE);
+  if (CanTakeFocus(handle_, target)) SetFocus(target);
+}
+
 LRESULT Window::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (HandleDialogFocus(message, wparam)) return 0;
   switch (message) {
     case WM_PAINT: {
       PAINTSTRUCT paint;

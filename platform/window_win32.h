@@ -21,6 +21,10 @@ Window* WindowObjectOf(HWND window, const char* class_name);
 // Every child window of `parent`, children of children included, parents first.
 std::vector<HWND> ChildWindows(HWND parent);
 
+// Whether `control`, inside `window`, can take the keyboard focus: it and every
+// window between it and `window` are visible and enabled.
+bool CanTakeFocus(HWND window, HWND control);
+
 class Window {
  public:
   Window() = default;
@@ -46,9 +50,22 @@ class Window {
   // a bitmap of its own. The default draws nothing.
   virtual void Paint(HDC dc);
 
+  // For a created top-level window with controls: its keys go through the message
+  // loop's dialog navigation until it is destroyed, and it keeps the keyboard focus
+  // on a control as a dialog box does. Activated, it gives the focus back to the
+  // control that had it when the window was last deactivated, or else to the first
+  // control in tab order that can take it.
+  void EnableDialogKeys();
+
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  // The dialog-box focus handling; false for a message it leaves alone.
+  bool HandleDialogFocus(UINT message, WPARAM wparam);
+  void RestoreFocus();
+
   HWND handle_ = nullptr;
+  bool dialog_keys_ = false;
+  HWND last_focus_ = nullptr;  // checked before use: it may have gone since
 };
 
 }  // namespace hushwall

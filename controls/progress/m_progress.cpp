@@ -263,11 +263,10 @@ void MProgress::SetDirection(std::int32_t value) {
 void MProgress::SetDisablePercent(bool value) {
   disable_percent_ = value;
   Notify("NoPercent");
-  if (!manual_refresh_) {
-    caption_text_.clear();
-    caption_stale_ = true;
-    PaintBar();
-  }
+  // Emptied at once, so the next Refresh of a manual bar drops the old percentage too.
+  caption_text_.clear();
+  caption_stale_ = true;
+  if (!manual_refresh_) PaintBar();
 }
 
 void MProgress::SetFade(std::int32_t value) {

@@ -43,6 +43,9 @@ class ProgressSurface {
   virtual void Clear() = 0;
   // Fills the whole image with a colour as the display shows it.
   virtual void FillWith(Colour colour) = 0;
+  // The RGB value FillWith fills with, found without reading a pixel: an image of
+  // one line has none to read back.
+  virtual Rgb Displayed(Colour colour) = 0;
   // The pixel's RGB value; 0xFFFFFFFF outside the image.
   virtual Rgb Pixel(std::int32_t x, std::int32_t y) = 0;
   // Callers keep (x, y) inside the image.

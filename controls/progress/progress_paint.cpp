@@ -75,8 +75,9 @@ void MProgress::DrawFades() {
 Rgb MProgress::ResolveColour(Colour colour) {
   if (colour <= 0xFFFFFF) return colour;
   ProgressSurface& buffer = window_.BackgroundBuffer();
+  // The fill stays: a fade this control does not draw shows that colour.
   buffer.FillWith(colour);
-  return buffer.Pixel(1, 1);
+  return buffer.Displayed(colour);
 }
 
 void MProgress::RenderFade(ProgressSurface& buffer, Rgb from, Rgb to, bool vertical) {

@@ -109,6 +109,8 @@ void GdiProgressSurface::Clear() { Fill(Resolve(back_colour_, "BackColor")); }
 
 void GdiProgressSurface::FillWith(Colour colour) { Fill(Resolve(colour, "FillWith")); }
 
+Rgb GdiProgressSurface::Displayed(Colour colour) { return Resolve(colour, "FillWith"); }
+
 Rgb GdiProgressSurface::Pixel(std::int32_t x, std::int32_t y) {
   if (!Holds(x, y)) return 0xFFFFFFFFu;
   return FromDib(Row(y)[x]);

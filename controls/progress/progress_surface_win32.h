@@ -31,6 +31,7 @@ class GdiProgressSurface : public ProgressSurface {
   void SetFont(const FontDescription& font) override;
   void Clear() override;
   void FillWith(Colour colour) override;
+  Rgb Displayed(Colour colour) override;
   Rgb Pixel(std::int32_t x, std::int32_t y) override;
   void SetPixel(std::int32_t x, std::int32_t y, Rgb colour) override;
   void StretchWithin(const BarRect& source, const BarRect& target) override;

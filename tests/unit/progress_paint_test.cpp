@@ -146,14 +146,21 @@ TEST(ProgressPaint, CaptionShowsAfterClearsAndLookChanges) {
     EXPECT_EQ(s.window.face.prints.back().text, s.progress.CaptionText());
   }
   // A grown bar carries the text into its new column although the whole percent
-  // stayed, and an emptied caption leaves no old text behind.
-  Shown s(100, 20, 0);
-  s.progress.SetValue(C(50));
-  s.progress.SetValue(C(50.9));
-  ASSERT_EQ(s.progress.BarPlace().width, 51);
-  EXPECT_EQ(s.window.Shown(49, 8), kBack);
-  s.progress.SetDisablePercent(true);
-  EXPECT_EQ(s.window.Shown(55, 8), kBack);
+  // stayed, and an emptied caption leaves no old text behind, on a bar that paints
+  // by itself and on one that waits for Refresh.
+  for (const bool manual : {false, true}) {
+    SCOPED_TRACE(manual ? "manual refresh" : "automatic");
+    Shown s(100, 20, 0);
+    s.progress.SetValue(C(50));
+    s.progress.SetValue(C(50.9));
+    ASSERT_EQ(s.progress.BarPlace().width, 51);
+    EXPECT_EQ(s.window.Shown(49, 8), kBack);
+    s.progress.SetManualRefresh(manual);
+    s.progress.SetDisablePercent(true);
+    s.progress.Refresh();
+    EXPECT_EQ(s.progress.CaptionText(), "");
+    EXPECT_EQ(s.window.Shown(55, 8), kBack);
+  }
 }
 
 TEST(ProgressPaint, CaptionText) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "controls/button/button_win32.h"
+#include "support/keyboard_focus.h"
 #include "support/message_pump.h"
 #include "ui/windows/info_texts.h"
 
@@ -160,6 +161,24 @@ TEST_F(AboutWindowTest, ClickingALinkHandsExactlyItsTargetToTheOpener) {
   EXPECT_TRUE(opener_->targets.empty());
 }
 
+TEST_F(AboutWindowTest, TheShellGetsEachLinkWithNoVerbSoItsDefaultRuns) {
+  DestroyWindow(window_);
+  std::vector<std::string> calls;
+  auto shell = std::make_shared<ShellLinkOpener>(
+      [&](HWND owner, const char* verb, const char* file, const char* parameters, const char* folder, int show) {
+        calls.push_back(std::string(verb ? verb : "(default)") + " " + file + (parameters ? " +" : "") + " in " +
+                        folder + (show == SW_SHOWNORMAL ? " shown" : " ?") + (owner == window_ ? "" : " unowned"));
+      });
+  SecondaryWindowHolder<AboutWindow> holder{[&] { return std::make_unique<AboutWindow>(shell, &blink_); }};
+  about_ = holder.Open(owner_);
+  ASSERT_NE(about_, nullptr);
+  window_ = about_->Handle();
+  for (const char* link : {"Label1", "Label5"}) Click(CentreInParent(Control(link)));
+  EXPECT_EQ(calls, (std::vector<std::string>{
+                       std::string("(default) mailto:") + about_texts::kMailAddress + " in c:\\ shown",
+                       std::string("(default) ") + about_texts::kFirstPage + " in c:\\ shown"}));
+}
+
 TEST_F(AboutWindowTest, OneOwnedWindowCentredOnTheScreen) {
   EXPECT_EQ(holder_.Open(owner_), about_);
   EXPECT_EQ(FindWindowA("HushWallAbout", nullptr), window_);
@@ -191,6 +210,12 @@ TEST_F(AboutWindowTest, SkinnedOkButtonWithAccessKeyAndBothWaysToClose) {
   ASSERT_NE(about_, nullptr);
   PostMessageA(about_->Controls().Control("Command1"), WM_KEYDOWN, VK_ESCAPE, 0);
   ASSERT_TRUE(test::PumpUntil([&] { return !holder_.IsOpen(); }));
+}
+
+TEST_F(AboutWindowTest, OkHasTheFocusAndSpaceOnItCloses) {
+  test::ExpectKeyboardFocus(window_, Control("Command1"), Control("Command1"));
+  test::PressKey(VK_SPACE);
+  EXPECT_TRUE(test::PumpUntil([&] { return !holder_.IsOpen(); }));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "controls/button/button_win32.h"
+#include "support/keyboard_focus.h"
 #include "support/message_pump.h"
 #include "ui/windows/info_texts.h"
 
@@ -123,6 +124,12 @@ TEST_F(HelpWindowTest, SkinnedOkButtonAndEscapeCloseIt) {
   ASSERT_NE(help_, nullptr);
   PostMessageA(help_->Controls().Control("Text1"), WM_KEYDOWN, VK_ESCAPE, 0);
   ASSERT_TRUE(test::PumpUntil([&] { return !holder_.IsOpen(); }));
+}
+
+TEST_F(HelpWindowTest, TabLeavesTheTextForOkAndEnterOnOkCloses) {
+  test::ExpectKeyboardFocus(window_, Control("Text1"), Control("cmdCLOSE"));
+  test::PressKey(VK_RETURN);
+  EXPECT_TRUE(test::PumpUntil([&] { return !holder_.IsOpen(); }));
 }
 
 }  // namespace

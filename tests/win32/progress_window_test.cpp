@@ -146,6 +146,26 @@ TEST_F(ProgressWindowTest, FadesRunFromTheFirstColourToNearTheSecond) {
   }
 }
 
+// A bar one pixel wide or high has no pixel (1, 1) to read a filled colour back from;
+// its system colours still show as the display shows them.
+TEST_F(ProgressWindowTest, SystemColourFadesOnABarOfOneLine) {
+  const struct {
+    int width, height, fade;
+  } cases[] = {{1, kHeight, 1}, {1, kHeight, 2}, {kWidth, 1, 1}, {kWidth, 1, 2}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height) + ", fade " + std::to_string(c.fade));
+    MProgressWindow& bar = MakeBar([&](MProgress& core) {
+      core.SetFadeBG1(0x8000000F);
+      core.SetFadeBG2(0x8000000F);
+      core.SetDirection(2);
+      core.SetFade(c.fade);
+    }, 0, c.width, c.height);
+    const auto image = Render(bar);
+    for (int y = 0; y < c.height; ++y)
+      for (int x = 0; x < c.width; ++x) ASSERT_EQ(image->Pixel(x, y), GetSysColor(COLOR_BTNFACE)) << x << ", " << y;
+  }
+}
+
 // The caption across the bar's edge: the same glyphs at the same place, in BackColor
 // on the bar and in ForeColor beyond it.
 TEST_F(ProgressWindowTest, CaptionSwapsColoursExactlyAtTheBarsEdge) {

@@ -17,6 +17,7 @@
 #include "platform/handles_win32.h"
 #include "settings/settings_store_win32.h"
 #include "settings/startup_entry_win32.h"
+#include "support/keyboard_focus.h"
 #include "support/message_pump.h"
 
 namespace hushwall {
@@ -388,6 +389,16 @@ TEST_F(ListTransferTest, ADriveThatIsNotReadyIsReportedAndTheListGoesBack) {
   SendMessageA(drives, CB_GETLBTEXT, before, reinterpret_cast<LPARAM>(expected));
   EXPECT_STREQ(item, expected);
   EXPECT_EQ(import->Browser().Folder(), folder);
+}
+
+TEST_F(SettingsDialogTest, EachDialogFocusesItsFirstTabStopAndTabsThroughAllBelowTheEdgeToo) {
+  const auto expect = [](auto* dialog, const char* first, const char* second) {
+    ASSERT_NE(dialog, nullptr);
+    test::ExpectKeyboardFocus(dialog->Handle(), dialog->ControlHandle(first), dialog->ControlHandle(second));
+  };
+  expect(OpenSettings(), "chkStart", "txtStartup");
+  expect(windows_.OpenExport(), "dir", "drv");
+  expect(windows_.OpenImport(), "cmdCancel", "cmdImport");
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "ui/main/main_window_win32.h"
 #include "platform/message_loop_win32.h"
 #include "ui/main/program_ports_win32.h"
+#include "support/keyboard_focus.h"
 #include "support/message_pump.h"
 
 namespace hushwall {
@@ -930,6 +931,17 @@ TEST_F(MainWindowTest, HelpAndAboutOpenOneWindowEachOwnedByTheMainWindow) {
   for (HWND top = GetTopWindow(nullptr); top; top = GetWindow(top, GW_HWNDNEXT))
     about_windows += WindowText(top) == WindowText(window.About()->Handle());
   EXPECT_EQ(about_windows, 1);
+}
+
+TEST_F(MainWindowTest, KeyboardFocusOverThePanesAndSpacePressesTheFocusedButtons) {
+  Load();
+  window.ShowMainWindow();
+  test::ExpectKeyboardFocus(window.Handle(), window.ControlHandle("cmdBrowserlist2"),
+                            window.ControlHandle("cmdRemovelist2"));
+  test::PressKey(VK_SPACE);  // on "Remove list": its pane comes forward, the focus goes to Close
+  ASSERT_EQ(GetFocus(), window.ControlHandle("cmdUnlExit"));
+  test::PressKey(VK_SPACE);
+  EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(window.Handle()); }));
 }
 
 }  // namespace

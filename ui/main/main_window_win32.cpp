@@ -87,7 +87,7 @@ void frmMain::Load() {
   SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(pictures_.green_img.Get()));
   SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(pictures_.green_img.Get()));
   CreateControls();
-  AddDialogWindow(Handle());
+  EnableDialogKeys();
   LoadStep();
   // The first scan comes once the load step has returned.
   SetTimer(Handle(), kWindowCheckTimer, kScanPeriodMs, nullptr);

@@ -54,8 +54,13 @@ constexpr RECT kTextPlace{240, 1320, 240 + 4935, 1320 + 4215};
 
 constexpr char kOriginalProcedure[] = "HushWall.TextProcedure";
 
-// A multi-line text box asks for every key, Escape too, and outside a dialog box it
-// does nothing with it; Escape is left to the dialog keys, which close the window.
+// A multi-line text box asks for every key, Tab and Escape too, and outside a dialog
+// box it does nothing with them; they are left to the dialog keys, so that Tab moves
+// on from the text and Escape closes the window.
+bool IsLeftToDialogKeys(const MSG* key) {
+  return key && key->message == WM_KEYDOWN && (key->wParam == VK_ESCAPE || key->wParam == VK_TAB);
+}
+
 LRESULT CALLBACK HelpTextProcedure(HWND box, UINT message, WPARAM wparam, LPARAM lparam) {
   const auto original = reinterpret_cast<WNDPROC>(GetPropA(box, kOriginalProcedure));
   if (message == WM_NCDESTROY) {
@@ -63,9 +68,8 @@ LRESULT CALLBACK HelpTextProcedure(HWND box, UINT message, WPARAM wparam, LPARAM
     SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
   }
   LRESULT result = CallWindowProcA(original, box, message, wparam, lparam);
-  const auto* key = reinterpret_cast<const MSG*>(lparam);
-  if (message == WM_GETDLGCODE && key && key->message == WM_KEYDOWN && key->wParam == VK_ESCAPE)
-    result &= ~LRESULT(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE);
+  if (message == WM_GETDLGCODE && IsLeftToDialogKeys(reinterpret_cast<const MSG*>(lparam)))
+    result &= ~LRESULT(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE | DLGC_WANTTAB);
   return result;
 }
 

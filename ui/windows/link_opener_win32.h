@@ -3,6 +3,7 @@
 // command line, so an address can never become a command; tests put a recorder here.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace hushwall {
@@ -17,7 +18,14 @@ class LinkOpener {
 
 class ShellLinkOpener : public LinkOpener {
  public:
+  // ShellExecuteA's arguments: owner, verb, file, parameters, folder, show state.
+  using Execute = std::function<void(HWND, const char*, const char*, const char*, const char*, int)>;
+  // By default the shell itself; a test passes a recorder of the call.
+  explicit ShellLinkOpener(Execute execute = nullptr);
   void Open(HWND owner, const std::string& target) override;
+
+ private:
+  Execute execute_;
 };
 
 }  // namespace hushwall

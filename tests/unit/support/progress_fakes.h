@@ -50,6 +50,7 @@ class PixelSurface : public ProgressSurface {
     ++clears;
   }
   void FillWith(Colour colour) override { std::fill(pixels.begin(), pixels.end(), Shown(colour)); }
+  Rgb Displayed(Colour colour) override { return Shown(colour); }
   Rgb Pixel(std::int32_t x, std::int32_t y) override { return Inside(x, y) ? At(x, y) : 0xFFFFFFFFu; }
   void SetPixel(std::int32_t x, std::int32_t y, Rgb colour) override {
     if (!Inside(x, y)) {
