@@ -33,9 +33,25 @@ cmake -S "$root" -B "$build/native" -DCMAKE_BUILD_TYPE=Debug -DHUSHWALL_SANITIZE
 cmake --build "$build/native" -j "$jobs"
 ctest --test-dir "$build/native" --output-on-failure -j "$jobs"
 
+# One ctest run in its own virtual X server and Wine server. Wine's desktop process
+# belongs to the X server it started on, so the Wine server ends with the X server.
+# Before any test starts, one program brings up the desktop and the prefix's services
+# and goes: test programs starting side by side while those still start up can hang
+# at their exit.
+run_ctest() {
+  xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+    wineserver -p
+    wine rundll32.exe user32.dll,GetDesktopWindow >/dev/null 2>&1 || true
+    status=0
+    ctest "$@" || status=$?
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+    exit $status' run_ctest "$@"
+}
+
 # Builds one architecture and runs its tests in its own Wine prefix. A test that fails
-# is run once more, to tell Wine's own rare start-up faults from ours; one that passes
-# only then is still named at the end, so a flaky test never goes unseen.
+# is run once more, to tell Wine's own rare faults from ours; one that passes only then
+# is still named at the end, so a flaky test never goes unseen.
 retried=()
 run_windows_suite() {
   local arch=$1 status=0 dir=$build/$1
@@ -45,23 +61,15 @@ run_windows_suite() {
   (
     . "$root/scripts/wine-env.sh" "$arch" "$dir"
     "$root/scripts/wine-prefix.sh"
-    # One server for the whole run, started once the prefix's own processes are gone:
-    # an idle server that is just going away can reset the connection of a test
-    # program starting at that moment.
     wineserver -w
-    wineserver -p
     rm -f "$failed"
-    xvfb-run -a -s "-screen 0 1024x768x24" \
-      ctest --test-dir "$dir" --output-on-failure -j "$jobs" || status=$?
+    run_ctest --test-dir "$dir" --output-on-failure -j "$jobs" || status=$?
     if [ $status -ne 0 ] && [ -s "$failed" ]; then
       cp "$failed" "$failed.first"
       echo "== $arch: running the failed tests once more"
       status=0
-      xvfb-run -a -s "-screen 0 1024x768x24" \
-        ctest --test-dir "$dir" --output-on-failure --rerun-failed || status=$?
+      run_ctest --test-dir "$dir" --output-on-failure --rerun-failed || status=$?
     fi
-    wineserver -k 2>/dev/null || true
-    wineserver -w 2>/dev/null || true
     exit $status
   ) || status=$?
   if [ -s "$failed.first" ]; then

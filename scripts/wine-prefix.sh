@@ -18,8 +18,8 @@ flock 9
 [ "$(cat "$stamp" 2>/dev/null)" = "$version" ] && exit 0
 
 fonts=/usr/share/wine/fonts  # Debian's fonts-wine
-for font in tahoma.ttf tahomabd.ttf sserife.fon; do
-  [ -f "$fonts/$font" ] || { echo "wine-prefix.sh: $fonts/$font missing (install fonts-wine)" >&2; exit 1; }
+for font in "$fonts/tahoma.ttf" "$fonts/sserife.fon" /usr/share/fonts/truetype/liberation/LiberationSerif-Regular.ttf; do
+  [ -f "$font" ] || { echo "wine-prefix.sh: $font missing (scripts/install-deps.sh installs it)" >&2; exit 1; }
 done
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
@@ -33,6 +33,7 @@ wineserver -w
 # font in C:\windows\Fonts. MS Sans Serif is a bitmap face: Wine registers it as
 # sserife.fon (the strikes Windows itself uses at 96 dpi) and selects it only once
 # that file is there; its TrueType file holds too few strikes to be chosen alone.
+# Wine has no Times New Roman: Liberation Serif, from the system, has its metrics.
 windows_fonts=$WINEPREFIX/drive_c/windows/Fonts
 mkdir -p "$windows_fonts"
 cp -f "$fonts"/*.ttf "$fonts/sserife.fon" "$windows_fonts/"
@@ -48,6 +49,9 @@ REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\WineDbg]
 "ShowCrashDialog"=dword:00000000
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"Times New Roman"="Liberation Serif"
 EOF
 wine regedit /S "$(winepath -w "$settings" 2>/dev/null)" >/dev/null 2>&1
 wineserver -w
