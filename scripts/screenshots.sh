@@ -20,24 +20,29 @@ if [ "${1:-}" = "--inside" ]; then
       sleep 0.2
     done
   }
-  shoot() {  # shoot FILE CLASS: the visible top-level window of that class
-    wait_for 60 drive place "$2"
-    sleep 1  # let it paint
-    import -window root -crop "$(drive place "$2")" +repage -strip "$out/$1"
+  shoot() {  # shoot FILE CLASS [PAUSE]: the visible top-level window of that class
+    local place="" until=$((SECONDS + 60))
+    until place=$(drive place "$2") && [ -n "$place" ]; do
+      [ $SECONDS -ge $until ] && { echo "screenshots.sh: no window of class $2" >&2; return 1; }
+      sleep 0.2
+    done
+    sleep "${3:-1}"  # let it paint
+    import -window root -crop "$place" +repage -strip "$out/$1"
     echo "  $out/$1"
   }
   gone() { ! drive place "$1"; }
 
   (cd "$program" && exec wine hushwall.exe) &
-  shoot splash.png HushWallSplash
+  shoot splash.png HushWallSplash 0.5  # it shows for two seconds
   wait_for 30 gone HushWallSplash
   # One window on the remove list is closed and logged; the other is left alone.
   (cd "$program" && exec wine "$program_build/popup-sim.exe" --quiet --exit-after 120000 \
     --window "Cheap flights - Internet Explorer" --window "Daily news - Opera") &
   sleep 3
   drive command 200  # Show HushWall
-  for pane in "Browser list:main-browser-list.png" "Remove list:main-remove-list.png" \
-    "Blocked list:main-window.png"; do
+  # The browser list's pane has no buttons to the others: it comes last.
+  for pane in "Remove list:main-remove-list.png" "Blocked list:main-window.png" \
+    "Browser list:main-browser-list.png"; do
     wait_for 30 drive click HushWallMain "${pane%%:*}"
     shoot "${pane#*:}" HushWallMain
   done
@@ -62,8 +67,10 @@ export WINEPREFIX=$program_build/demo-wineprefix
 "$root/scripts/wine-prefix.sh"
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 wineserver -w
-program=$(mktemp -d)
-trap 'rm -rf "$program"' EXIT
+# The settings and file dialogs show the program's folder.
+program=$WINEPREFIX/drive_c/HushWall
+rm -rf "$program"
+mkdir -p "$program"
 cp "$program_build/hushwall.exe" "$program/"
 printf 'Cheap flights - Internet Explorer\r\nCasino bonus - Opera\r\n' >"$program/RemList.dat"
 xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside "$out" "$program"
