@@ -65,15 +65,17 @@ run_windows_suite() {
     rm -f "$failed"
     run_ctest --test-dir "$dir" --output-on-failure -j "$jobs" || status=$?
     if [ $status -ne 0 ] && [ -s "$failed" ]; then
-      cp "$failed" "$failed.first"
+      # ctest keeps "number:name" of each failed test, and leaves the file as it was
+      # when a later run passes: it goes before that run.
+      mv "$failed" "$failed.first"
       echo "== $arch: running the failed tests once more"
       status=0
-      run_ctest --test-dir "$dir" --output-on-failure --rerun-failed || status=$?
+      run_ctest --test-dir "$dir" --output-on-failure \
+        -R "^($(cut -d: -f2- "$failed.first" | paste -sd'|'))\$" || status=$?
     fi
     exit $status
   ) || status=$?
   if [ -s "$failed.first" ]; then
-    # ctest keeps "number:name" of each test failed in its latest run.
     local name
     while IFS=: read -r _ name; do
       grep -q ":$name\$" "$failed" 2>/dev/null || retried+=("$arch/$name")
