@@ -9,7 +9,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 host_pkgs=(cmake g++ make googletest libgtest-dev libbenchmark-dev)
-win64_pkgs=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64)
+win64_pkgs=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 fonts-wine fonts-liberation)
 common_pkgs=(xvfb xauth x11-apps x11-utils imagemagick)
 win32_pkgs=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine32:i386)
 

@@ -1,19 +1,59 @@
 #!/usr/bin/env bash
-# Creates the Wine prefix named by WINEPREFIX once: no Mono/Gecko prompts, and no
-# crash debugger (a crash ends the process at once instead of hanging a headless run).
+# Makes the Wine prefix named by WINEPREFIX ready for HushWall: no Mono/Gecko prompts,
+# no crash debugger (a crash ends the process at once instead of hanging a headless
+# run), and the faces the windows ask for ("Tahoma", "MS Sans Serif") resolved to
+# Wine's own metric-compatible fonts instead of a much wider fallback that cuts texts.
+#
+# The stamp file holds a digest of this script, so a prefix made by an older version
+# (developers keep their build folders) is brought up to date on its next use.
 set -eu
 : "${WINEPREFIX:?WINEPREFIX must be set}"
 export WINEPREFIX WINEDEBUG=-all
-[ -f "$WINEPREFIX/.hushwall-ready" ] && exit 0
+stamp=$WINEPREFIX/.hushwall-prefix
+version=$(md5sum <"${BASH_SOURCE[0]}" | cut -d' ' -f1)
+[ "$(cat "$stamp" 2>/dev/null)" = "$version" ] && exit 0
 mkdir -p "$WINEPREFIX"
 exec 9>"$WINEPREFIX/.lock"
 flock 9
-[ -f "$WINEPREFIX/.hushwall-ready" ] && exit 0
-WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1 || true
-wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
-  /v Debugger /t REG_SZ /d "" /f >/dev/null 2>&1
-wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
-  /v Auto /t REG_SZ /d 1 /f >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+[ "$(cat "$stamp" 2>/dev/null)" = "$version" ] && exit 0
+
+fonts=/usr/share/wine/fonts  # Debian's fonts-wine
+for font in "$fonts/tahoma.ttf" "$fonts/sserife.fon" /usr/share/fonts/truetype/liberation/LiberationSerif-Regular.ttf; do
+  [ -f "$font" ] || { echo "wine-prefix.sh: $font missing (scripts/install-deps.sh installs it)" >&2; exit 1; }
+done
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1 || true
+fi
+# wineboot returns while its services still start; a program run meanwhile can hang
+# at its exit. Nothing else runs until the prefix's own processes are gone.
 wineserver -w
-touch "$WINEPREFIX/.hushwall-ready"
+
+# This Wine does not look for its own fonts where fonts-wine puts them, but loads every
+# font in C:\windows\Fonts. MS Sans Serif is a bitmap face: Wine registers it as
+# sserife.fon (the strikes Windows itself uses at 96 dpi) and selects it only once
+# that file is there; its TrueType file holds too few strikes to be chosen alone.
+# Wine has no Times New Roman: Liberation Serif, from the system, has its metrics.
+windows_fonts=$WINEPREFIX/drive_c/windows/Fonts
+mkdir -p "$windows_fonts"
+cp -f "$fonts"/*.ttf "$fonts/sserife.fon" "$windows_fonts/"
+
+settings=$(mktemp --suffix=.reg)
+trap 'rm -f "$settings"' EXIT
+cat >"$settings" <<'EOF'
+REGEDIT4
+
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\AeDebug]
+"Debugger"=""
+"Auto"="1"
+
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"Times New Roman"="Liberation Serif"
+EOF
+wine regedit /S "$(winepath -w "$settings" 2>/dev/null)" >/dev/null 2>&1
+wineserver -w
+printf '%s\n' "$version" >"$stamp"
+rm -f "$WINEPREFIX/.hushwall-ready"
