@@ -14,6 +14,7 @@
 #include "platform/custom_control_win32.h"
 #include "platform/font_win32.h"
 #include "platform/gdi_win32.h"
+#include "support/test_desktop_win32.h"
 #include "ui/main/main_window_win32.h"
 #include "ui/main/program_ports_win32.h"
 #include "ui/windows/splash_win32.h"
@@ -69,7 +70,11 @@ class TextFitTest : public ::testing::Test {
     frmMain main{{p.tray, p.settings, p.lists, boxes, p.process, p.startup, p.desktop, p.sound, p.clock}};
     Splash splash{60000};
   };
-  static void SetUpTestSuite() { (program_ = new Program)->main.Load(); }
+  // On a desktop of its own: the windows it opens are the ones other tests look for.
+  static void SetUpTestSuite() {
+    test::UseOwnDesktop();
+    (program_ = new Program)->main.Load();
+  }
   static void TearDownTestSuite() { delete program_; }
   using Visitor = std::function<void(const std::string& window, HWND control, HDC dc, HFONT font)>;
   static void ForEachControl(const Visitor& visit) {
