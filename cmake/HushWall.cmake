@@ -41,9 +41,9 @@ function(hushwall_add_test_folder folder)
     # still running well past its usual time is hung, and waiting longer only delays
     # the report.
     if(kind STREQUAL "unit")
-      set(timeout 45)
+      set(timeout 30)
     else()
-      set(timeout 90)
+      set(timeout 60)
     endif()
   else()
     set(gtest GTest::gtest GTest::gtest_main)

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Makes the Wine prefix named by WINEPREFIX ready for HushWall: no Mono/Gecko prompts,
 # no crash debugger (a crash ends the process at once instead of hanging a headless
-# run), and the faces the windows ask for ("Tahoma", "MS Sans Serif") resolved to
-# Wine's own metric-compatible fonts instead of a much wider fallback that cuts texts.
+# run), unmanaged windows (without a window manager, as under Xvfb, Wine otherwise
+# waits 2 s whenever a window is hidden or destroyed), and the faces the windows ask
+# for ("Tahoma", "MS Sans Serif") resolved to Wine's own metric-compatible fonts
+# instead of a much wider fallback that cuts texts.
 #
 # The stamp file holds a digest of this script, so a prefix made by an older version
 # (developers keep their build folders) is brought up to date on its next use.
@@ -52,6 +54,9 @@ REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
 "Times New Roman"="Liberation Serif"
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
 EOF
 wine regedit /S "$(winepath -w "$settings" 2>/dev/null)" >/dev/null 2>&1
 wineserver -w

@@ -498,6 +498,8 @@ TEST_F(MainWindowTest, TrayMouseMessagesOpenTheMenuOrShowTheWindow) {
   SendMessageA(window.TrayOwner(), 0x0200, 1, 0x0203);
   EXPECT_TRUE(IsWindowVisible(window.Handle()));
   ShowWindow(window.Handle(), SW_HIDE);
+  // The activation the hide hands on is handled before the user's next click.
+  test::DispatchWaitingMessages();
 
   // The menu opens right-aligned at the pointer, its top at the pointer.
   SetCursorPos(600, 300);
