@@ -43,9 +43,12 @@ BlockingEngine::~BlockingEngine() {
 
 void BlockingEngine::Tick() {
   if (walking_) return;
-  WalkGuard guard(walking_);
-  PruneSeenList();
-  desktop_.ForEachTopLevelWindow(VisitWindow<&BlockingEngine::InspectWindow>, this);
+  {
+    WalkGuard guard(walking_);
+    PruneSeenList();
+    desktop_.ForEachTopLevelWindow(VisitWindow<&BlockingEngine::InspectWindow>, this);
+  }
+  if (close_all_waiting_) CloseAllBrowserWindows();
   ReleaseHugeTitleBuffer();
 }
 
@@ -57,10 +60,18 @@ void BlockingEngine::ReleaseHugeTitleBuffer() {
   title_buffer_.shrink_to_fit();
 }
 
+// Asked for by a message handled inside a walk, the close waits for the walk's end
+// instead of being lost; asked for inside its own walk, that walk answers it.
 void BlockingEngine::CloseAllBrowserWindows() {
-  if (walking_) return;
-  WalkGuard guard(walking_);
-  desktop_.ForEachTopLevelWindow(VisitWindow<&BlockingEngine::CloseBrowserWindow>, this);
+  if (walking_) {
+    close_all_waiting_ = true;
+    return;
+  }
+  {
+    WalkGuard guard(walking_);
+    desktop_.ForEachTopLevelWindow(VisitWindow<&BlockingEngine::CloseBrowserWindow>, this);
+  }
+  close_all_waiting_ = false;
   ReleaseHugeTitleBuffer();
 }
 

@@ -51,6 +51,7 @@ class BlockingEngine {
   void Tick();
   // Posts a close request to every browser window; touches no list, count or flag.
   void CloseAllBrowserWindows();
+  bool Walking() const { return walking_; }
   void StopSound();
 
   void PruneSeenList();
@@ -81,9 +82,11 @@ class BlockingEngine {
   SoundBuffer sound_buffer_;
   unsigned play_flags_ = kPlayFlags;
   bool sound_started_ = false;
-  // A modal message box inside an alert runs a message loop, which can deliver the
-  // next timer tick while this one is still walking; that tick is skipped.
+  // Messages handled inside a walk (a modal message box's loop in an alert, or the
+  // desktop answering sent messages) can ask for the next tick while this one is
+  // still walking; that tick is skipped.
   bool walking_ = false;
+  bool close_all_waiting_ = false;
 };
 
 }  // namespace hushwall

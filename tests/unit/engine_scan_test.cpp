@@ -313,5 +313,13 @@ TEST(CloseAll, PostsToEveryBrowserWindowAndChangesNothingElse) {
   EXPECT_EQ(rig.desktop.style_reads, 0);
 }
 
+TEST(CloseAll, AskedForInsideAWalkRunsOnceTheWalkHasEnded) {
+  sim::Rig rig;
+  const WindowHandle ad = rig.desktop.Add("Ad - Opera"), page = rig.desktop.Add("Page - Netscape");
+  rig.desktop.after_copy_title = [&](sim::Window&) { rig.engine.CloseAllBrowserWindows(); };
+  rig.engine.Tick();
+  EXPECT_EQ(rig.desktop.posted, (std::vector<WindowHandle>{ad, page}));
+}
+
 }  // namespace
 }  // namespace hushwall

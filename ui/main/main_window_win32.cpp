@@ -226,7 +226,12 @@ LRESULT CALLBACK frmMain::TrayOwnerProcedure(HWND window, UINT message, WPARAM w
   auto* self = static_cast<frmMain*>(GetPropA(window, kTrayOwnerProperty));
   if (!self) return DefWindowProcA(window, message, wparam, lparam);
   if (message == kTrayCallbackMessage) {
-    self->OnTrayMouse(TrayMouseMessage(static_cast<std::uint32_t>(lparam)));
+    // A click sent while a scan walks is handled after the walk: a menu opened inside
+    // it would hold the walk, and blocking, until closed.
+    if (self->engine_.Walking() && (InSendMessageEx(nullptr) & (ISMEX_SEND | ISMEX_NOTIFY)) != 0)
+      PostMessageA(window, message, wparam, lparam);
+    else
+      self->OnTrayMouse(TrayMouseMessage(static_cast<std::uint32_t>(lparam)));
     return 0;
   }
   if (message == WM_NCDESTROY) {
