@@ -2,13 +2,10 @@
 // another thread, hidden ones too, receive real WM_CLOSE messages from a real tick.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <map>
 #include <set>
 #include <sstream>
 #include <string>
-#include <thread>
-#include <vector>
 
 #include "engine/alert_sound_win32.h"
 #include "engine/desktop_win32.h"
@@ -192,31 +189,6 @@ TEST_F(EngineDesktop, AnotherThreadsWindowsAreFoundHiddenOnesToo) {
   EXPECT_EQ(real.state.BlockedCount(), 4);
   EXPECT_EQ(real.state.BlockedLog().Count(), 1);
   EXPECT_EQ(real.Seen(), (std::set<std::string>{"Hidden ad - Opera", "Hidden page - Netscape"}));
-}
-
-// Each window of the walk takes 30 ms until a message sent from another thread has
-// been answered, so a walk that answers only at its end never sees the answer.
-TEST_F(EngineDesktop, AMessageSentDuringALongWalkIsAnsweredInsideIt) {
-  struct Probe {
-    std::vector<HWND> windows;
-    std::atomic<bool> answered{false};
-    bool answered_inside = false;
-    std::thread sender;
-  } probe;
-  for (int count = 0; count < 20; ++count)
-    probe.windows.push_back(CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
-  Win32Desktop().ForEachTopLevelWindow([](void* context, WindowHandle) {
-    Probe& probe = *static_cast<Probe*>(context);
-    if (!probe.sender.joinable()) probe.sender = std::thread([&probe] {
-      DWORD_PTR ignored;
-      probe.answered = SendMessageTimeoutA(probe.windows[0], WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored) != 0;
-    });
-    if (!probe.answered) Sleep(30);
-    probe.answered_inside = probe.answered_inside || probe.answered;
-  }, &probe);
-  probe.sender.join();
-  for (HWND window : probe.windows) DestroyWindow(window);
-  EXPECT_TRUE(probe.answered_inside);
 }
 
 }  // namespace
