@@ -17,10 +17,11 @@ struct Walk {
 };
 
 void AnswerSentMessages(Walk& walk) {
-  if (GetTickCount() - walk.answered_at < kAnswerSentEveryMs) return;
+  const DWORD now = GetTickCount();
+  if (now - walk.answered_at < kAnswerSentEveryMs) return;
+  walk.answered_at = now;
   MSG message;
   PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-  walk.answered_at = GetTickCount();
 }
 
 BOOL CALLBACK VisitOne(HWND window, LPARAM walk_address) {
