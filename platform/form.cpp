@@ -24,7 +24,8 @@ const char* TypeNameOf(ControlKind kind) {
   switch (kind) {
     case ControlKind::Pane: return "Frame";
     case ControlKind::ListBox: return "ListBox";
-    case ControlKind::Label: return "Label";
+    case ControlKind::Label:
+    case ControlKind::PathLabel: return "Label";
     case ControlKind::CheckBox: return "CheckBox";
     case ControlKind::PushButton: return "CommandButton";
     case ControlKind::Picture: return "Image";

@@ -11,6 +11,9 @@ namespace hushwall {
 enum class ControlKind {
   Pane, ListBox, Label, CheckBox, PushButton, Picture, SkinnedButton, ProgressBar,
   TextBox,
+  // A label showing a file path: shortened in its middle when too long, so the drive
+  // and the file name stay in sight, and an "&" in it shown as typed.
+  PathLabel,
   // Filled by the system's directory-list functions: drives in a drop-down list,
   // folders and files in sorted list boxes.
   DriveList, FolderList, FileList,

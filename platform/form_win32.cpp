@@ -76,6 +76,8 @@ KindStyle StyleOf(ControlKind kind) {
       return {"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_HASSTRINGS, WS_EX_CLIENTEDGE};
     case ControlKind::Label:
       return {"STATIC", SS_LEFT, 0};
+    case ControlKind::PathLabel:
+      return {"STATIC", SS_LEFT | SS_PATHELLIPSIS | SS_NOPREFIX, 0};
     case ControlKind::CheckBox:
       return {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0};
     case ControlKind::PushButton:

@@ -27,7 +27,7 @@ const ControlDefinition kExportControls[] = {
     {"cmdSave", ControlKind::PushButton, "Save", nullptr, 1680, 3720, 855, 375, true, 3, kPlain, kIdSave},
     {"cmdCancel", ControlKind::PushButton, "Cancel", nullptr, 120, 3720, 855, 375, true, 5, kPlain,
      kIdExportCancel},
-    {"lblPath", ControlKind::Label, "", nullptr, 0, 4170, 2655, 255, true, 7, kPlain, kIdExportPath},
+    {"lblPath", ControlKind::PathLabel, "", nullptr, 0, 4170, 2655, 255, true, 7, kPlain, kIdExportPath},
 };
 constexpr int kExportWidth = 2655, kExportHeight = 4440;
 
@@ -39,7 +39,7 @@ const ControlDefinition kImportControls[] = {
     {"cmdImport", ControlKind::PushButton, "Ok", nullptr, 4080, 3120, 975, 375, true, 1, kPlain, kIdImport},
     {"cmdCancel", ControlKind::PushButton, "Cancel", nullptr, 120, 3120, 975, 375, true, 0, kPlain,
      kIdImportCancel},
-    {"lblPath", ControlKind::Label, "", nullptr, 120, 3630, 5115, 255, true, 5, kPlain, kIdImportPath},
+    {"lblPath", ControlKind::PathLabel, "", nullptr, 120, 3630, 5115, 255, true, 5, kPlain, kIdImportPath},
 };
 constexpr int kImportWidth = 5355, kImportHeight = 3900;
 
@@ -164,9 +164,6 @@ bool ListFileDialog::Load(HWND owner) {
               CW_USEDEFAULT, size.cx, size.cy, owner, nullptr))
     return false;
   form_.CreateControls(Handle(), shape_.controls);
-  // A folder's "&" is part of its name, not an access key.
-  SetWindowLongA(form_.Control("lblPath"), GWL_STYLE,
-                 GetWindowLongA(form_.Control("lblPath"), GWL_STYLE) | SS_PATHELLIPSIS | SS_NOPREFIX);
   browser_.Start(Handle());
   EnableDialogKeys();
   return true;

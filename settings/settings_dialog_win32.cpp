@@ -31,7 +31,7 @@ const ControlDefinition kControls[] = {
      3, kPlain, kIdSplash},
     {"lblShow3", ControlKind::Label, "HushWall directory  :", nullptr, 840, 2520, 1935, 255, true, 12, kPlain,
      kIdShow3},
-    {"lblAppPath", ControlKind::Label, "", nullptr, 840, 2880, 4095, 255, true, 11, kPlain, kIdAppPath},
+    {"lblAppPath", ControlKind::PathLabel, "", nullptr, 840, 2880, 4095, 255, true, 11, kPlain, kIdAppPath},
     {"cmdImportList", ControlKind::PushButton, "Import list", nullptr, 600, 3600, 1095, 375, true, 5, kPlain,
      kIdImportList},
     {"cmdExportList", ControlKind::PushButton, "Export list", nullptr, 2160, 3600, 1095, 375, true, 6, kPlain,
