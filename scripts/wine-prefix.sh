@@ -12,7 +12,12 @@ set -eu
 : "${WINEPREFIX:?WINEPREFIX must be set}"
 export WINEPREFIX WINEDEBUG=-all
 stamp=$WINEPREFIX/.hushwall-prefix
-version=$(md5sum <"${BASH_SOURCE[0]}" | cut -d' ' -f1)
+# Without a sound device, Wine's ALSA driver prints a page of the ALSA library's
+# errors at each program's start, which reads like a fault: such a host's prefix uses
+# no audio driver, and the alert sound plays nowhere, silently, as on a Windows PC
+# without one.
+if compgen -G "/dev/snd/pcmC*" >/dev/null; then audio=alsa; else audio=none; fi
+version="$(md5sum <"${BASH_SOURCE[0]}" | cut -d' ' -f1) audio=$audio"
 [ "$(cat "$stamp" 2>/dev/null)" = "$version" ] && exit 0
 mkdir -p "$WINEPREFIX"
 exec 9>"$WINEPREFIX/.lock"
@@ -57,7 +62,10 @@ REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\X11 Driver]
 "Managed"="N"
+
+[HKEY_CURRENT_USER\Software\Wine\Drivers]
 EOF
+if [ $audio = none ]; then echo '"Audio"=""' >>"$settings"; else echo '"Audio"=-' >>"$settings"; fi
 wine regedit /S "$(winepath -w "$settings" 2>/dev/null)" >/dev/null 2>&1
 wineserver -w
 printf '%s\n' "$version" >"$stamp"
