@@ -27,11 +27,30 @@ if [ "${1:-}" = "--plan" ]; then
 fi
 
 "$root/scripts/install-deps.sh"
+mapfile -t plan < <(windows_plan)
+started=$SECONDS
+took() { echo "== $1 took $((SECONDS - $2)) s"; }
+
+# Each Windows suite's Wine prefix is made while the programs build: making one is
+# mostly waiting for Wine's own services, not work for the compiler's cores.
+declare -A prefix_job
+for step in "${plan[@]}"; do
+  case $step in
+    "run win"*)
+      arch=${step#run }
+      mkdir -p "$build/$arch"
+      ( . "$root/scripts/wine-env.sh" "$arch" "$build/$arch"
+        "$root/scripts/wine-prefix.sh" && wineserver -w ) >"$build/$arch/prefix.log" 2>&1 &
+      prefix_job[$arch]=$! ;;
+  esac
+done
 
 echo "== native core with sanitizers"
+phase=$SECONDS
 cmake -S "$root" -B "$build/native" -DCMAKE_BUILD_TYPE=Debug -DHUSHWALL_SANITIZE=ON >/dev/null
 cmake --build "$build/native" -j "$jobs"
 ctest --test-dir "$build/native" --output-on-failure -j "$jobs"
+took "native core" $phase
 
 # The release program stays small: one line with its stripped size, and a failure
 # once it grows past 1 MiB.
@@ -66,16 +85,21 @@ run_ctest() {
 # is still named at the end, so a flaky test never goes unseen.
 retried=()
 run_windows_suite() {
-  local arch=$1 status=0 dir=$build/$1
+  local arch=$1 status=0 dir=$build/$1 phase=$SECONDS
   echo "== $arch Windows build under Wine"
   "$root/scripts/build-windows.sh" "$arch" "$dir"
   check_program_size "$dir" || return 1
+  took "$arch build" $phase
+  if ! wait "${prefix_job[$arch]}"; then
+    cat "$dir/prefix.log" >&2
+    echo "test.sh: the $arch Wine prefix could not be made" >&2
+    return 1
+  fi
+  phase=$SECONDS
   local failed=$dir/Testing/Temporary/LastTestsFailed.log
   (
     . "$root/scripts/wine-env.sh" "$arch" "$dir"
-    "$root/scripts/wine-prefix.sh"
-    wineserver -w
-    rm -f "$failed"
+    rm -f "$failed" "$dir/render-digests.txt"
     run_ctest --test-dir "$dir" --output-on-failure -j "$jobs" || status=$?
     if [ $status -ne 0 ] && [ -s "$failed" ]; then
       # ctest keeps "number:name" of each failed test, and leaves the file as it was
@@ -88,6 +112,7 @@ run_windows_suite() {
     fi
     exit $status
   ) || status=$?
+  took "$arch tests" $phase
   if [ -s "$failed.first" ]; then
     local name
     while IFS=: read -r _ name; do
@@ -98,7 +123,6 @@ run_windows_suite() {
   return $status
 }
 
-mapfile -t plan < <(windows_plan)
 suites_status=0
 for step in "${plan[@]}"; do
   case $step in
@@ -106,9 +130,20 @@ for step in "${plan[@]}"; do
     "skip "*) step=${step#skip }; echo "== ${step%%:*} Windows suite skipped: ${step#*: }" ;;
   esac
 done
+# Both programs must draw alike: every control look gives the same pixels.
+parity=("$build/win32/render-digests.txt" "$build/win64/render-digests.txt")
+if [ -s "${parity[0]}" ] && [ -s "${parity[1]}" ] && [[ " ${plan[*]} " == *"run win32"* ]]; then
+  if diff -u "${parity[@]}"; then
+    echo "== win32 and win64 draw alike: $(wc -l <"${parity[0]}") control renders compared"
+  else
+    echo "test.sh: the 32-bit and 64-bit programs draw differently (lines above)" >&2
+    suites_status=1
+  fi
+fi
 if [ ${#retried[@]} -gt 0 ]; then
   echo "retried: ${retried[*]} (failed, then passed on the second run)"
 else
   echo "retried: none"
 fi
+took "the whole test command" $started
 exit $suites_status

@@ -4,10 +4,13 @@
 //
 //   gallery.exe [--progress]                      shows the window
 //   gallery.exe [--progress] --screenshot a.bmp   shows it, captures it from the screen, exits
+//   gallery.exe --digests a.txt                    renders every control of both pages, writes
+//                                                  one pixel digest a control, exits
 #include <windows.h>
 
 #include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -16,6 +19,7 @@
 #include "controls/button/button_win32.h"
 #include "controls/host/control_host_win32.h"
 #include "controls/host/picture_win32.h"
+#include "platform/custom_control_win32.h"
 #include "platform/dib_win32.h"
 #include "platform/picture_box_win32.h"
 #include "resources/button_ids.h"
@@ -317,6 +321,34 @@ bool SaveScreenshot(HWND window, const char* path) {
   return written;
 }
 
+// Renders each custom control of `window` on its own through its paint entry, off
+// screen, and appends "page/name width x height digest" lines: the 32-bit and 64-bit
+// programs must give the same pixels, which the test command compares.
+void AppendControlDigests(HWND window, const char* page, std::string& out) {
+  int index = 0;
+  for (HWND control = GetWindow(window, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+    if (!CustomControlOf(control)) continue;
+    RECT client{};
+    GetClientRect(control, &client);
+    DibSection dib = CreateTopDownDib(client.right, client.bottom, 32);
+    if (!dib) continue;
+    MemoryDc dc(CreateCompatibleDC(nullptr));
+    {
+      SelectGuard selected(dc.Get(), dib.bitmap.Get());
+      SendMessageA(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
+      GdiFlush();
+    }
+    std::uint64_t digest = 14695981039346656037ull;  // FNV-1a
+    const auto* byte = static_cast<const unsigned char*>(dib.bits);
+    for (int i = 0, n = DibStride(client.right, 32) * client.bottom; i < n; ++i)
+      digest = (digest ^ byte[i]) * 1099511628211ull;
+    char line[96];
+    std::snprintf(line, sizeof line, "%s/%d %ldx%ld %016llx\n", page, index++, client.right, client.bottom,
+                  static_cast<unsigned long long>(digest));
+    out += line;
+  }
+}
+
 }  // namespace
 }  // namespace hushwall
 
@@ -345,6 +377,32 @@ int Finish(HWND window, const std::string& screenshot) {
   return 0;
 }
 
+// Both pages as their screenshots show them, each control's pixels digested.
+int WriteDigests(const std::string& path) {
+  std::string lines;
+  {
+    hushwall::GalleryWindow gallery;
+    if (!gallery.Create()) return 1;
+    Show(gallery.Handle(), SW_SHOWNORMAL, path);
+    gallery.ShowStates();
+    hushwall::PumpUntilQuiet(std::chrono::milliseconds(200), std::chrono::milliseconds(5000));
+    hushwall::AppendControlDigests(gallery.Handle(), "buttons", lines);
+    DestroyWindow(gallery.Handle());
+  }
+  {
+    hushwall::ProgressGalleryWindow gallery;
+    if (!gallery.Create()) return 1;
+    Show(gallery.Handle(), SW_SHOWNORMAL, path);
+    gallery.StepLive(170);
+    hushwall::PumpUntilQuiet(std::chrono::milliseconds(200), std::chrono::milliseconds(5000));
+    hushwall::AppendControlDigests(gallery.Handle(), "progress", lines);
+    DestroyWindow(gallery.Handle());
+  }
+  FILE* file = std::fopen(path.c_str(), "wb");
+  const bool written = file && std::fwrite(lines.data(), 1, lines.size(), file) == lines.size();
+  return file && std::fclose(file) == 0 && written && !lines.empty() ? 0 : 1;
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR command_line, int show) {
@@ -355,6 +413,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR command_line, int show) {
     arguments.erase(0, progress_flag.size());
     arguments.erase(0, std::min(arguments.size(), arguments.find_first_not_of(' ')));
   }
+  const std::string digests_flag = "--digests ";
+  if (arguments.rfind(digests_flag, 0) == 0) return WriteDigests(arguments.substr(digests_flag.size()));
   const std::string flag = "--screenshot ";
   const std::string screenshot = arguments.rfind(flag, 0) == 0 ? arguments.substr(flag.size()) : "";
 
