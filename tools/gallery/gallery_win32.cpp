@@ -321,31 +321,41 @@ bool SaveScreenshot(HWND window, const char* path) {
   return written;
 }
 
-// Renders each custom control of `window` on its own through its paint entry, off
-// screen, and appends "page/name width x height digest" lines: the 32-bit and 64-bit
-// programs must give the same pixels, which the test command compares.
+// The control's pixels, rendered on their own through its paint entry, off screen.
+std::uint64_t RenderDigest(HWND control) {
+  RECT client{};
+  GetClientRect(control, &client);
+  DibSection dib = CreateTopDownDib(client.right, client.bottom, 32);
+  if (!dib) return 0;
+  MemoryDc dc(CreateCompatibleDC(nullptr));
+  {
+    SelectGuard selected(dc.Get(), dib.bitmap.Get());
+    SendMessageA(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
+    GdiFlush();
+  }
+  std::uint64_t digest = 14695981039346656037ull;  // FNV-1a
+  const auto* byte = static_cast<const unsigned char*>(dib.bits);
+  for (int i = 0, n = DibStride(client.right, 32) * client.bottom; i < n; ++i)
+    digest = (digest ^ byte[i]) * 1099511628211ull;
+  return digest;
+}
+
+void AppendDigest(std::string& out, const std::string& name, std::uint64_t digest) {
+  char text[24];
+  std::snprintf(text, sizeof text, " %016llx\n", static_cast<unsigned long long>(digest));
+  out += name + text;
+}
+
+// "page/index width x height digest" for each custom control of `window`: the 32-bit
+// and 64-bit programs must give the same pixels, which the test command compares.
 void AppendControlDigests(HWND window, const char* page, std::string& out) {
   int index = 0;
   for (HWND control = GetWindow(window, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
     if (!CustomControlOf(control)) continue;
     RECT client{};
     GetClientRect(control, &client);
-    DibSection dib = CreateTopDownDib(client.right, client.bottom, 32);
-    if (!dib) continue;
-    MemoryDc dc(CreateCompatibleDC(nullptr));
-    {
-      SelectGuard selected(dc.Get(), dib.bitmap.Get());
-      SendMessageA(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
-      GdiFlush();
-    }
-    std::uint64_t digest = 14695981039346656037ull;  // FNV-1a
-    const auto* byte = static_cast<const unsigned char*>(dib.bits);
-    for (int i = 0, n = DibStride(client.right, 32) * client.bottom; i < n; ++i)
-      digest = (digest ^ byte[i]) * 1099511628211ull;
-    char line[96];
-    std::snprintf(line, sizeof line, "%s/%d %ldx%ld %016llx\n", page, index++, client.right, client.bottom,
-                  static_cast<unsigned long long>(digest));
-    out += line;
+    AppendDigest(out, std::string(page) + "/" + std::to_string(index++) + " " + std::to_string(client.right) + "x" +
+                          std::to_string(client.bottom), RenderDigest(control));
   }
 }
 
@@ -396,6 +406,17 @@ int WriteDigests(const std::string& path) {
     gallery.StepLive(170);
     hushwall::PumpUntilQuiet(std::chrono::milliseconds(200), std::chrono::milliseconds(5000));
     hushwall::AppendControlDigests(gallery.Handle(), "progress", lines);
+    // Every whole value of 0 to 100, where a percentage such as 29 / 100 x 100 lies
+    // just below a whole number and extended precision rounds it up.
+    hushwall::MProgress& live = gallery.LiveBar().Core();
+    live.SetMin(hushwall::Currency::FromUnits(0));
+    live.SetMax(hushwall::Currency::FromUnits(100 * 10000));
+    std::uint64_t sweep = 0;
+    for (int value = 0; value <= 100; ++value) {
+      live.SetValue(hushwall::Currency::FromUnits(value * 10000));
+      sweep = sweep * 31 + hushwall::RenderDigest(gallery.LiveBar().Handle());
+    }
+    hushwall::AppendDigest(lines, "progress/live 0 to 100", sweep);
     DestroyWindow(gallery.Handle());
   }
   FILE* file = std::fopen(path.c_str(), "wb");

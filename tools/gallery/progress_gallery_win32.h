@@ -19,6 +19,7 @@ class ProgressGalleryWindow : public Window {
   void StartLive();
   // Moves it by `ticks` timer ticks at once.
   void StepLive(int ticks = 1);
+  MProgressWindow& LiveBar() { return *live_; }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
