@@ -2,7 +2,8 @@
 # Installs what the tests need, then builds and runs every test: the portable core
 # natively with AddressSanitizer and UndefinedBehaviorSanitizer, then the 64-bit
 # Windows build under Wine inside a virtual X server, then the 32-bit one where the
-# host runs 32-bit code (HUSHWALL_NO_WIN32=1 skips it on any host).
+# host runs 32-bit code (HUSHWALL_NO_WIN32=1 skips it on any host), then the release
+# installer (a 32-bit program) under Wine where the 32-bit suite runs.
 #
 # test.sh --plan prints which Windows suites would run on this host, and nothing else.
 set -euo pipefail
@@ -13,13 +14,17 @@ jobs=$(nproc)
 # One line per Windows suite: "run <arch>" or "skip <arch>: <why>".
 windows_plan() {
   echo "run win64"
+  local why=""
   if "$root/scripts/host-runs-32bit.sh"; then
-    echo "run win32"
+    printf 'run win32\nrun installer\n'
+    return
   elif [ -n "${HUSHWALL_NO_WIN32:-}" ]; then
-    echo "skip win32: HUSHWALL_NO_WIN32 is set"
+    why="HUSHWALL_NO_WIN32 is set"
   else
-    echo "skip win32: this host cannot execute 32-bit programs"
+    why="this host cannot execute 32-bit programs"
   fi
+  echo "skip win32: $why"
+  echo "skip installer: $why (the installer is a 32-bit program)"
 }
 if [ "${1:-}" = "--plan" ]; then
   windows_plan
@@ -98,10 +103,19 @@ run_windows_suite() {
   return $status
 }
 
+# The release files, made as scripts/package.sh makes them, installed, upgraded and
+# uninstalled in a prefix of their own.
+run_installer_test() {
+  echo "== installer under Wine"
+  "$root/scripts/package.sh" "$build/dist" || return 1
+  xvfb-run -a -s "-screen 0 1024x768x24" "$root/tests/installer/installer_test.sh" "$build"
+}
+
 mapfile -t plan < <(windows_plan)
 suites_status=0
 for step in "${plan[@]}"; do
   case $step in
+    "run installer") run_installer_test || suites_status=$? ;;
     "run "*) run_windows_suite "${step#run }" || suites_status=$? ;;
     "skip "*) step=${step#skip }; echo "== ${step%%:*} Windows suite skipped: ${step#*: }" ;;
   esac
