@@ -6,7 +6,7 @@
 # scripts/package.sh BUILD_FOLDER/dist. The prefix is made once and copied for each run.
 set -u
 root=$(cd "$(dirname "$0")/../.." && pwd)
-build=$1
+build=$(realpath "$1")
 # The version as CMake gave it to the program.
 version=$(sed -n 's/^#define HUSHWALL_VERSION "\(.*\)"/\1/p' "$build/win64/generated/hushwall_version.h")
 setup=$build/dist/HushWall-$version-setup.exe
@@ -40,6 +40,7 @@ splash_shown() { xwininfo -root -tree | grep -q ' 400x302+'; }
 
 run32 "$setup" /S
 check "a silent install succeeds" 0 $?
+[ $failures -eq 0 ] || exit 1
 folder=$(value "$uninstall_key" InstallLocation)
 check "it goes to the user's programs folder" 'AppData\Local\Programs\HushWall' "${folder#*\\*\\*\\}"
 dir=$(winepath -u "$folder" 2>/dev/null)
