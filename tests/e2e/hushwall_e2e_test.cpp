@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "hushwall_version.h"
 #include "tests/e2e/support/outside_win32.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/main/tray_menu.h"
@@ -114,29 +113,6 @@ class HushWallEndToEnd : public ::testing::Test {
   static inline std::unique_ptr<Process> hushwall_;
   static inline bool splash_seen_ = false;
 };
-
-// Windows' file properties and the installer's uninstall entry show the project's
-// version: the shipped program carries it, in numbers and in words.
-TEST(HushWallProgramFile, CarriesTheProjectVersion) {
-  const std::string path = HereDirectory() + "\\hushwall.exe";
-  DWORD ignored = 0;
-  std::vector<char> block(GetFileVersionInfoSizeA(path.c_str(), &ignored));
-  ASSERT_FALSE(block.empty());
-  ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, block.size(), block.data()));
-  VS_FIXEDFILEINFO* fixed = nullptr;
-  UINT size = 0;
-  ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &size));
-  EXPECT_EQ(fixed->dwFileVersionMS, DWORD(MAKELONG(HUSHWALL_VERSION_MINOR, HUSHWALL_VERSION_MAJOR)));
-  EXPECT_EQ(fixed->dwFileVersionLS, DWORD(MAKELONG(0, HUSHWALL_VERSION_PATCH)));
-  for (const auto& [key, expected] : std::map<std::string, std::string>{
-           {"FileVersion", HUSHWALL_VERSION}, {"ProductVersion", HUSHWALL_VERSION},
-           {"CompanyName", "Vantel"}, {"OriginalFilename", "hushwall.exe"}}) {
-    char* text = nullptr;
-    const std::string name = "\\StringFileInfo\\040904E4\\" + key;
-    ASSERT_TRUE(VerQueryValueA(block.data(), name.c_str(), reinterpret_cast<void**>(&text), &size)) << key;
-    EXPECT_EQ(std::string(text), expected);
-  }
-}
 
 TEST_F(HushWallEndToEnd, StartsWithTheSplashThenLivesHiddenWithItsCaption) {
   Process& hushwall = HushWall();

@@ -3,14 +3,7 @@
 # 32-bit program really runs, never when HUSHWALL_NO_WIN32 forces it off.
 set -u
 root=$(cd "$(dirname "$0")/../.." && pwd)
-passes=0 failures=0
-check() {  # check DESCRIPTION EXPECTED ACTUAL
-  if [ "$2" = "$3" ]; then
-    echo "ok: $1"; passes=$((passes + 1))
-  else
-    echo "FAIL: $1: expected [$2], got [$3]"; failures=$((failures + 1))
-  fi
-}
+. "$root/tests/scripts/check.sh"
 
 HUSHWALL_NO_WIN32=1 "$root/scripts/host-runs-32bit.sh"
 check "forced off, the probe says no" 1 $?
@@ -30,5 +23,4 @@ if [ $probe -eq 0 ]; then expected="run win64|run win32|run installer"; else
   expected="run win64|skip win32: this host cannot execute 32-bit programs|skip installer: this host cannot execute 32-bit programs (the installer is a 32-bit program)"; fi
 check "the plan follows the probe" "$expected" "$(env -u HUSHWALL_NO_WIN32 "$root/scripts/test.sh" --plan | paste -sd'|')"
 
-echo "$passes passed, $failures failed"
-[ $failures -eq 0 ]
+finish
