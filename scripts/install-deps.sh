@@ -4,13 +4,15 @@
 #
 # The 64-bit toolchain and Wine are always installed. The 32-bit ones only where the
 # host runs 32-bit code (scripts/host-runs-32bit.sh), and not when HUSHWALL_NO_WIN32
-# is set.
+# is set. With --release, also what scripts/package.sh needs: NSIS, zip and the
+# 32-bit toolchain (a cross compiler, which runs on any host).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 host_pkgs=(cmake g++ make googletest libgtest-dev libbenchmark-dev)
 win64_pkgs=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 fonts-wine fonts-liberation)
-common_pkgs=(xvfb xauth x11-apps x11-utils imagemagick)
+common_pkgs=(xvfb xauth x11-apps x11-utils imagemagick nsis zip)
+release_pkgs=(nsis zip g++-mingw-w64-i686-posix binutils-mingw-w64-i686)
 win32_pkgs=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine32:i386)
 
 wanted=("${host_pkgs[@]}" "${win64_pkgs[@]}" "${common_pkgs[@]}")
@@ -19,6 +21,7 @@ if "$root/scripts/host-runs-32bit.sh"; then
   with_win32=1
   wanted+=("${win32_pkgs[@]}")
 fi
+[ "${1:-}" = --release ] && wanted+=("${release_pkgs[@]}")
 
 missing=()
 for p in "${wanted[@]}"; do

@@ -2,7 +2,8 @@
 # Installs what the tests need, then builds and runs every test: the portable core
 # natively with AddressSanitizer and UndefinedBehaviorSanitizer, then the 64-bit
 # Windows build under Wine inside a virtual X server, then the 32-bit one where the
-# host runs 32-bit code (HUSHWALL_NO_WIN32=1 skips it on any host).
+# host runs 32-bit code (HUSHWALL_NO_WIN32=1 skips it on any host), then the release
+# installer (a 32-bit program) under Wine where the 32-bit suite runs.
 #
 # test.sh --plan prints which Windows suites would run on this host, and nothing else.
 set -euo pipefail
@@ -13,13 +14,17 @@ jobs=$(nproc)
 # One line per Windows suite: "run <arch>" or "skip <arch>: <why>".
 windows_plan() {
   echo "run win64"
+  local why=""
   if "$root/scripts/host-runs-32bit.sh"; then
-    echo "run win32"
+    printf 'run win32\nrun installer\n'
+    return
   elif [ -n "${HUSHWALL_NO_WIN32:-}" ]; then
-    echo "skip win32: HUSHWALL_NO_WIN32 is set"
+    why="HUSHWALL_NO_WIN32 is set"
   else
-    echo "skip win32: this host cannot execute 32-bit programs"
+    why="this host cannot execute 32-bit programs"
   fi
+  echo "skip win32: $why"
+  echo "skip installer: $why (the installer is a 32-bit program)"
 }
 if [ "${1:-}" = "--plan" ]; then
   windows_plan
@@ -33,17 +38,25 @@ took() { echo "== $1 took $((SECONDS - $2)) s"; }
 
 # Each Windows suite's Wine prefix is made while the programs build: making one is
 # mostly waiting for Wine's own services, not work for the compiler's cores.
+# (The installer's is a 64-bit prefix of its own, in build/installer-test.)
 declare -A prefix_job
 for step in "${plan[@]}"; do
   case $step in
-    "run win"*)
-      arch=${step#run }
-      mkdir -p "$build/$arch"
-      ( . "$root/scripts/wine-env.sh" "$arch" "$build/$arch"
-        "$root/scripts/wine-prefix.sh" && wineserver -w ) >"$build/$arch/prefix.log" 2>&1 &
-      prefix_job[$arch]=$! ;;
+    "run "*)
+      suite=${step#run } arch=${step#run } folder=$build/${step#run }
+      [ "$suite" = installer ] && arch=win64 folder=$build/installer-test
+      mkdir -p "$folder"
+      ( . "$root/scripts/wine-env.sh" "$arch" "$folder"
+        "$root/scripts/wine-prefix.sh" && wineserver -w ) >"$folder/prefix.log" 2>&1 &
+      prefix_job[$suite]=$! ;;
   esac
 done
+wait_for_prefix() {  # wait_for_prefix SUITE FOLDER
+  wait "${prefix_job[$1]}" && return 0
+  cat "$2/prefix.log" >&2
+  echo "test.sh: the $1 Wine prefix could not be made" >&2
+  return 1
+}
 
 echo "== native core with sanitizers"
 phase=$SECONDS
@@ -90,11 +103,7 @@ run_windows_suite() {
   "$root/scripts/build-windows.sh" "$arch" "$dir"
   check_program_size "$dir" || return 1
   took "$arch build" $phase
-  if ! wait "${prefix_job[$arch]}"; then
-    cat "$dir/prefix.log" >&2
-    echo "test.sh: the $arch Wine prefix could not be made" >&2
-    return 1
-  fi
+  wait_for_prefix "$arch" "$dir" || return 1
   phase=$SECONDS
   local failed=$dir/Testing/Temporary/LastTestsFailed.log
   (
@@ -123,9 +132,22 @@ run_windows_suite() {
   return $status
 }
 
+# The release files, made as scripts/package.sh makes them, installed, upgraded and
+# uninstalled in a copy of the 64-bit suite's prefix.
+run_installer_test() {
+  local phase=$SECONDS status=0
+  echo "== installer under Wine"
+  "$root/scripts/package.sh" "$build/dist" || return 1
+  wait_for_prefix installer "$build/installer-test" || return 1
+  xvfb-run -a -s "-screen 0 1024x768x24" "$root/tests/installer/installer_test.sh" "$build" || status=$?
+  took "installer" $phase
+  return $status
+}
+
 suites_status=0
 for step in "${plan[@]}"; do
   case $step in
+    "run installer") run_installer_test || suites_status=$? ;;
     "run "*) run_windows_suite "${step#run }" || suites_status=$? ;;
     "skip "*) step=${step#skip }; echo "== ${step%%:*} Windows suite skipped: ${step#*: }" ;;
   esac

@@ -3,19 +3,12 @@
 # 32-bit program really runs, never when HUSHWALL_NO_WIN32 forces it off.
 set -u
 root=$(cd "$(dirname "$0")/../.." && pwd)
-passes=0 failures=0
-check() {  # check DESCRIPTION EXPECTED ACTUAL
-  if [ "$2" = "$3" ]; then
-    echo "ok: $1"; passes=$((passes + 1))
-  else
-    echo "FAIL: $1: expected [$2], got [$3]"; failures=$((failures + 1))
-  fi
-}
+. "$root/tests/scripts/check.sh"
 
 HUSHWALL_NO_WIN32=1 "$root/scripts/host-runs-32bit.sh"
 check "forced off, the probe says no" 1 $?
-check "forced off, the plan runs 64-bit and says why 32-bit is skipped" \
-  "run win64|skip win32: HUSHWALL_NO_WIN32 is set" \
+check "forced off, the plan runs 64-bit and says why 32-bit and the installer are skipped" \
+  "run win64|skip win32: HUSHWALL_NO_WIN32 is set|skip installer: HUSHWALL_NO_WIN32 is set (the installer is a 32-bit program)" \
   "$(HUSHWALL_NO_WIN32=1 "$root/scripts/test.sh" --plan | paste -sd'|')"
 
 # Unforced, the probe's answer is exactly whether the kernel runs 32-bit code; the
@@ -26,9 +19,8 @@ probe=$?
 check "the probe answers yes or no" yes "$([ $probe -le 1 ] && echo yes || echo "no ($probe)")"
 check "the probe leaves no file" "" "$(ls -A "$probe_dir")"
 rmdir "$probe_dir"
-if [ $probe -eq 0 ]; then expected="run win64|run win32"; else
-  expected="run win64|skip win32: this host cannot execute 32-bit programs"; fi
+if [ $probe -eq 0 ]; then expected="run win64|run win32|run installer"; else
+  expected="run win64|skip win32: this host cannot execute 32-bit programs|skip installer: this host cannot execute 32-bit programs (the installer is a 32-bit program)"; fi
 check "the plan follows the probe" "$expected" "$(env -u HUSHWALL_NO_WIN32 "$root/scripts/test.sh" --plan | paste -sd'|')"
 
-echo "$passes passed, $failures failed"
-[ $failures -eq 0 ]
+finish

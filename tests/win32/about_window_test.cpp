@@ -88,9 +88,9 @@ TEST_F(AboutWindowTest, VersionLineBlinksEveryHalfSecondStartingEmpty) {
   HWND line = Control("Label6");
   ASSERT_NE(line, nullptr);
   EXPECT_EQ(TextOf(line), "") << "right after opening";
-  ASSERT_TRUE(test::PumpUntil([&] { return TextOf(line) == "Version 1.0.0"; }, 3000));
+  ASSERT_TRUE(test::PumpUntil([&] { return TextOf(line) == about_texts::kVersionLine; }, 3000));
   ASSERT_TRUE(test::PumpUntil([&] { return TextOf(line).empty(); }, 3000));
-  ASSERT_TRUE(test::PumpUntil([&] { return TextOf(line) == "Version 1.0.0"; }, 3000));
+  ASSERT_TRUE(test::PumpUntil([&] { return TextOf(line) == about_texts::kVersionLine; }, 3000));
 }
 
 TEST_F(AboutWindowTest, PointerMovesHighlightTheLinkUnderItAlone) {

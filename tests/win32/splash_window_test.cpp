@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "hushwall_version.h"
 #include "platform/gdi_win32.h"
 #include "support/message_pump.h"
 #include "ui/windows/region_from_picture_win32.h"
@@ -64,7 +65,7 @@ TEST(SplashWindow, ShowsTheShapedPictureWithTheVersionThenHandsOverOnceAndCloses
   // The version from the executable, in place at 96 dots per inch.
   const HWND label = splash.VersionLabel();
   ASSERT_TRUE(label);
-  EXPECT_EQ(TextOf(label), "Version 1.0.0");
+  EXPECT_EQ(TextOf(label), "Version " HUSHWALL_VERSION);  // the project version
   RECT label_area;
   GetWindowRect(label, &label_area);
   MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&label_area), 2);

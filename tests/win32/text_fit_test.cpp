@@ -17,6 +17,7 @@
 #include "support/test_desktop_win32.h"
 #include "ui/main/main_window_win32.h"
 #include "ui/main/program_ports_win32.h"
+#include "ui/windows/info_texts.h"
 #include "ui/windows/splash_win32.h"
 
 namespace hushwall {
@@ -57,7 +58,7 @@ int RoomFor(HWND control, HDC dc, const char* text) {
 // sight. Each stays here, with its figures, until its layout changes.
 const std::map<std::string, std::string> kKnownOverflows = {
     {"About: Email    :", "43 of 41"}, {"About: URL1     :", "44 of 41"},
-    {"About: URL2     :", "44 of 33"}, {"About: Version 1.0.0", "66 of 64"}};
+    {"About: URL2     :", "44 of 33"}, {std::string("About: ") + about_texts::kVersionLine, "66 of 64"}};
 
 // The windows, opened once as the user opens them, on the real system but for
 // message boxes; each control is visited with its font selected into a DC.

@@ -1,11 +1,13 @@
 #pragma once
 // The fixed texts of the About and quick help windows.
+#include "hushwall_version.h"
+
 namespace hushwall {
 
 namespace about_texts {
 inline constexpr char kCaption[] = "About This Software ...";
 inline constexpr char kAppTitle[] = "Vantel HushWall Free";
-inline constexpr char kVersionLine[] = "Version 1.0.0";
+inline constexpr char kVersionLine[] = "Version " HUSHWALL_VERSION;
 inline constexpr char kMailCaption[] = "Email    :";
 inline constexpr char kFirstPageCaption[] = "URL1     :";
 inline constexpr char kSecondPageCaption[] = "URL2     :";
@@ -20,7 +22,7 @@ inline constexpr char kOk[] = "&Ok";
 
 namespace help_texts {
 inline constexpr char kCaption[] = "Quick Help";
-inline constexpr char kVersionLine[] = "Version 1.0.0";
+inline constexpr char kVersionLine[] = "Version " HUSHWALL_VERSION;
 inline constexpr char kReleaseDate[] = "7th June 2004";
 inline constexpr char kEdition[] = "Free edition";
 inline constexpr char kOk[] = "Ok";

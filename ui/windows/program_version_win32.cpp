@@ -23,7 +23,7 @@ bool ReadProgramVersion(ProgramVersion& version) {
   }
   version.major = HIWORD(fixed->dwFileVersionMS);
   version.minor = LOWORD(fixed->dwFileVersionMS);
-  version.revision = LOWORD(fixed->dwFileVersionLS);
+  version.revision = HIWORD(fixed->dwFileVersionLS);
   return true;
 }
 

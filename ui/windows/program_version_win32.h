@@ -10,8 +10,8 @@ struct ProgramVersion {
   unsigned revision = 0;
 };
 
-// FILEVERSION major,minor,x,revision: the revision is the last of the four numbers
-// (Windows calls the third one the build, which the program does not show).
+// FILEVERSION major,minor,revision,0, as Windows shows a three-part version: the
+// revision is the third of the four numbers (Windows calls it the build).
 // Returns false when the executable has no version resource.
 bool ReadProgramVersion(ProgramVersion& version);
 
