@@ -79,6 +79,17 @@ void MyButton::MouseUp(std::int16_t button, std::int16_t shift, float x, float y
 
 void MyButton::DoubleClick() { PaintState(kPressed); }
 
+void MyButton::Press() {
+  if (!Enabled()) return;
+  const std::weak_ptr<int> alive = LifeToken();
+  PaintState(kPressed);
+  PaintState(kNormal);
+  host_.Click();
+  if (alive.expired()) return;
+  // The focus stays where it was, and so does its look.
+  PaintState(has_focus_ ? kFocused : kNormal);
+}
+
 void MyButton::KeyDown(std::int16_t key_code, std::int16_t shift) {
   const std::weak_ptr<int> alive = LifeToken();
   host_.KeyDown(key_code, shift);

@@ -10,6 +10,9 @@ namespace hushwall {
 namespace {
 
 constexpr std::int16_t kCustomPointer = 99;
+// A reader's default action, posted so that the reader's call returns before the
+// Click handler runs (which may open a modal window or destroy the button).
+constexpr UINT kPressMessage = WM_USER + 1;
 
 LPCSTR StandardCursor(std::int16_t pointer) {
   switch (pointer) {
@@ -114,6 +117,10 @@ void MyButtonWindow::RunPendingShow() {
 }
 
 LRESULT MyButtonWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  return accessible_.Handle(message, wparam, lparam, [&] { return Dispatch(message, wparam, lparam); });
+}
+
+LRESULT MyButtonWindow::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
   if (!ready_) {
     if (message == WM_SIZE) OnSize(LOWORD(lparam), HIWORD(lparam));
     return Window::HandleMessage(message, wparam, lparam);
@@ -154,6 +161,9 @@ LRESULT MyButtonWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam
       return 0;
     case WM_CHAR:
       core_.KeyPress(static_cast<std::int16_t>(static_cast<unsigned char>(wparam)));
+      return 0;
+    case kPressMessage:
+      core_.Press();
       return 0;
     case WM_GETDLGCODE:
       return OnGetDlgCode(reinterpret_cast<const MSG*>(lparam));
@@ -232,6 +242,14 @@ LRESULT MyButtonWindow::OnGetDlgCode(const MSG* message) const {
     code |= DLGC_WANTMESSAGE;
   }
   return code;
+}
+
+AccessibleFacts MyButtonWindow::ReaderFacts() {
+  return hushwall::ReaderFacts(core_, IsWindowVisible(Handle()) != FALSE);
+}
+
+bool MyButtonWindow::DoDefaultAction() {
+  return core_.Enabled() && PostMessageA(Handle(), kPressMessage, 0, 0);
 }
 
 std::uintptr_t MyButtonWindow::WindowHandle() {

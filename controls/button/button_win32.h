@@ -11,12 +11,16 @@
 
 #include "controls/button/button_canvas_win32.h"
 #include "controls/button/my_button.h"
+#include "controls/host/accessible_win32.h"
 #include "controls/host/control_host_win32.h"
 #include "platform/custom_control_win32.h"
 
 namespace hushwall {
 
-class MyButtonWindow : public CustomControl, private ButtonWindow, private ButtonHost {
+class MyButtonWindow : public CustomControl,
+                       private ButtonWindow,
+                       private ButtonHost,
+                       private AccessibleControl {
  public:
   static constexpr const char* kClassName = "MyButton";
   static constexpr const char* kTypeName = "MyButton";
@@ -84,7 +88,12 @@ class MyButtonWindow : public CustomControl, private ButtonWindow, private Butto
   void KeyDown(std::int16_t& key_code, std::int16_t& shift) override;
   void KeyUp(std::int16_t& key_code, std::int16_t& shift) override;
 
+  // AccessibleControl
+  AccessibleFacts ReaderFacts() override;
+  bool DoDefaultAction() override;
+
   // Message handlers.
+  LRESULT Dispatch(UINT message, WPARAM wparam, LPARAM lparam);
   void OnMouseButton(UINT message, WPARAM wparam, LPARAM lparam);
   void OnSize(int width, int height);
   void OnEnable(bool enabled);
@@ -107,6 +116,7 @@ class MyButtonWindow : public CustomControl, private ButtonWindow, private Butto
   bool show_pending_ = true;    // shown, the skin not yet looked up
   bool setting_enabled_ = false;
   bool setting_caption_ = false;
+  AccessibleLink accessible_{*this, *this};
 };
 
 }  // namespace hushwall

@@ -298,6 +298,17 @@ void MyButton::SetBackColor(Colour value) {
 
 void MyButton::Shown() { SetSkinPictureName(std::string(skin_picture_name_)); }
 
+AccessibleFacts ReaderFacts(const MyButton& button, bool visible) {
+  AccessibleFacts facts;
+  facts.role = reader_role::kPushButton;
+  facts.name = NameFromCaption(button.Text());
+  facts.shortcut = ShortcutFromKey(button.AccessKey());
+  facts.default_action = "Press";
+  facts.states = ReaderStates({visible, button.Enabled(), true, button.HasFocus(),
+                               button.DrawnState() == kPressed});
+  return facts;
+}
+
 const ButtonMemberInfo* ButtonMembers(std::size_t& count) {
   static constexpr ButtonMemberInfo kMembers[] = {
       {"GetRgb", "", ""},

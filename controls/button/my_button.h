@@ -9,6 +9,7 @@
 
 #include "controls/button/button_interfaces.h"
 #include "controls/button/button_types.h"
+#include "controls/host/accessible.h"
 #include "platform/font_description.h"
 #include "platform/picture.h"
 #include "platform/property_bag.h"
@@ -102,6 +103,9 @@ class MyButton {
   void MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
   void MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
   void DoubleClick();
+  // A press that comes from neither key nor mouse (a screen reader's default action):
+  // the space bar's looks and one Click, no key events; nothing when disabled.
+  void Press();
   void KeyDown(std::int16_t key_code, std::int16_t shift);
   void KeyPress(std::int16_t key_ascii);
   void KeyUp(std::int16_t key_code, std::int16_t shift);
@@ -165,6 +169,9 @@ class MyButton {
   bool left_pressed_ = false;
   bool space_pressed_ = false;
 };
+
+// The button as a screen reader sees it; `visible` is its window's visibility.
+AccessibleFacts ReaderFacts(const MyButton& button, bool visible);
 
 // The members a property browser shows: name, published description and group.
 struct ButtonMemberInfo {

@@ -134,6 +134,10 @@ void MProgressWindow::OnSize() {
 }
 
 LRESULT MProgressWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  return accessible_.Handle(message, wparam, lparam, [&] { return Dispatch(message, wparam, lparam); });
+}
+
+LRESULT MProgressWindow::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
   if (!ready_) return Window::HandleMessage(message, wparam, lparam);
   try {
     switch (message) {
@@ -195,6 +199,23 @@ void MProgressWindow::OnMouse(UINT message, WPARAM, LPARAM lparam) {
       core_.MouseDown(button, shift, x, y);
       return;
   }
+}
+
+void MProgressWindow::SetReaderName(std::string name) {
+  reader_name_ = std::move(name);
+  accessible_.Update();
+}
+
+// Its value is the caption on screen, which the window text mirrors.
+AccessibleFacts MProgressWindow::ReaderFacts() {
+  AccessibleFacts facts;
+  facts.role = reader_role::kProgressBar;
+  facts.name = reader_name_;
+  facts.value = window_text_;
+  HWND window = Handle();
+  facts.states = ReaderStates({IsWindowVisible(window) != FALSE, IsWindowEnabled(window) != FALSE,
+                               false, GetFocus() == window, false});
+  return facts;
 }
 
 std::int32_t MProgressWindow::DrawingWidth() {

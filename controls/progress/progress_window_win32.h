@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "controls/host/accessible_win32.h"
 #include "controls/host/control_host_win32.h"
 #include "controls/progress/m_progress.h"
 #include "controls/progress/progress_surface_win32.h"
@@ -15,7 +16,10 @@
 
 namespace hushwall {
 
-class MProgressWindow : public CustomControl, private ProgressWindow, private ProgressHost {
+class MProgressWindow : public CustomControl,
+                        private ProgressWindow,
+                        private ProgressHost,
+                        private AccessibleControl {
  public:
   static constexpr const char* kClassName = "MProgress";
   static constexpr const char* kTypeName = "MProgress";
@@ -41,6 +45,10 @@ class MProgressWindow : public CustomControl, private ProgressWindow, private Pr
 
   // Receives the bar's events (Change, BarResize, Resize, mouse and keys); may be null.
   void SetEvents(ProgressEvents* events) { events_ = events; }
+
+  // The name a screen reader gives the bar, such as the text of the label before it;
+  // without one the bar has none.
+  void SetReaderName(std::string name);
 
   // The one paint entry (WM_PAINT and WM_PRINTCLIENT).
   void Paint(HDC target) override;
@@ -76,11 +84,15 @@ class MProgressWindow : public CustomControl, private ProgressWindow, private Pr
   void MouseMove(std::int16_t& button, std::int16_t& shift, float& x, float& y) override;
   void MouseUp(std::int16_t& button, std::int16_t& shift, float& x, float& y) override;
 
+  // AccessibleControl
+  AccessibleFacts ReaderFacts() override;
+
   // The two shown surfaces on a paint's DC.
   void ShowFace(HDC target);
   void ShowBar(HDC target);
 
   // Message handlers.
+  LRESULT Dispatch(UINT message, WPARAM wparam, LPARAM lparam);
   void OnShown();
   void OnSize();
   void OnMouse(UINT message, WPARAM wparam, LPARAM lparam);
@@ -102,6 +114,8 @@ class MProgressWindow : public CustomControl, private ProgressWindow, private Pr
   bool pressed_ = false;  // the left button went down on the bar
   bool invalidated_ = false;  // invalidated since the last paint
   std::string window_text_;
+  std::string reader_name_;
+  AccessibleLink accessible_{*this, *this};
 };
 
 }  // namespace hushwall

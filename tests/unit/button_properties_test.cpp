@@ -108,18 +108,19 @@ TEST_F(PropertiesTest, EnabledPaintsNormalOrDisabledDirectly) {
   EXPECT_EQ(button.DrawnState(), kNormal);
 }
 
-TEST_F(PropertiesTest, AccessKeyScan) {
+TEST_F(PropertiesTest, AccessKeyScanAndWhatAReaderSays) {
   struct Case {
     const char* text;
     const char* key;  // the key afterwards, starting from "Q"
     int reports;
+    const char* name;  // as a screen reader says it
   } cases[] = {
-      {"&Ok", "O", 1},
-      {"Save & exit", "Q", 0},   // followed by a space
-      {"Fish &&Bits", "B", 1},   // the doubled marker is skipped, the second marks B
-      {"Rock&", "Q", 0},         // a final marker marks nothing
-      {"&Yes or &No", "N", 2},   // the last marker wins
-      {"Plain", "Q", 0},
+      {"&Ok", "O", 1, "Ok"},
+      {"Save & exit", "Q", 0, "Save  exit"},   // followed by a space
+      {"Fish &&Bits", "B", 1, "Fish &Bits"},   // the doubled marker is skipped, the second marks B
+      {"Rock&", "Q", 0, "Rock"},               // a final marker marks nothing
+      {"&Yes or &No", "N", 2, "Yes or No"},    // the last marker wins
+      {"Plain", "Q", 0, "Plain"},
   };
   for (const Case& c : cases) {
     button.SetText("&Q");
@@ -128,6 +129,7 @@ TEST_F(PropertiesTest, AccessKeyScan) {
     EXPECT_EQ(button.AccessKey(), c.key) << c.text;
     EXPECT_EQ(std::count(host.reports.begin(), host.reports.end(), "AccessKey"), c.reports) << c.text;
     EXPECT_EQ(host.reports.front(), "Text");
+    EXPECT_EQ(ReaderFacts(button, true).name, c.name) << c.text;
   }
 }
 
