@@ -111,6 +111,9 @@ TEST_F(InputTest, KeyboardEdgeCases) {
       {"Enter repeats", [](MyButton& b) { b.KeyPress(13); b.KeyPress(13); },
        {"KeyPress", "Click", "KeyPress", "Click"}},
       {"other character", [](MyButton& b) { b.KeyPress(65); }, {"KeyPress"}},
+      {"space down", SpaceDown, {"KeyDown", "paint 4"}},
+      {"click inside while held", [](MyButton& b) { LeftDown(b), LeftUpInside(b); }, {}},
+      {"space up", SpaceUp, {"KeyUp", "paint 1", "Click", "paint 2"}},
   });
 }
 

@@ -291,7 +291,9 @@ TEST_F(MainWindowTest, APartlyLoadedRemoveListIsReportedOnceAfterTheLoadStep) {
   services.remove_list_load.path = "C:\\HushWall\\RemList.dat";
   services.remove_list_load.read = {true, false, "Access denied"};
   Load();
-  EXPECT_TRUE(services.boxes.empty()) << "not in the middle of the start";
+  WaitForTicks(1);
+  EXPECT_TRUE(services.boxes.empty()) << "not before the splash has gone";
+  window.ReportLoadLater();
   ASSERT_TRUE(PumpUntil([&] { return !services.boxes.empty(); }));
   WaitForTicks(2);
   ASSERT_EQ(services.boxes.size(), 1u);
