@@ -334,9 +334,8 @@ TEST_F(HushWallEndToEnd, TheSettingsDialogOpensByItsCommandIdAndItsOkStoresTheSe
 // A listed window that closes on its first request while the rule pass still has
 // 2,000 entries to go. Each tick that still found it counts one logged block; none
 // of the entries after its title may count a silent one.
-// Real key presses after the tray menu, a question, or round a fresh main window
-// reach only what the user sees: the list files and the pane in front stay. What a
-// key must not do has no end to wait for, so each press settles.
+// Real keys after the tray menu, a question, or round a fresh main window reach only what the user
+// sees: the files and the pane in front stay. What a key must not do has no end to wait for.
 TEST_F(HushWallEndToEnd, KeysReachOnlyWhatTheUserSees) {
   enum : int { kShow = 200, kHide = 100, kExit = 205, kMenu = -1, kToEraseLog = -2, kShiftTab = 0x100 | VK_TAB };
   HWND main = MainWindowOf(HushWall().Id());

@@ -269,8 +269,8 @@ struct AnsweringSaveHost : ListFileSaves::Host {
   Strings asked;
 };
 
-// Whichever command saves, a file not wholly read (or kept) is replaced only on Yes,
-// asked until a save has gone through; erasing the log goes ahead.
+// Whichever command saves, a file not wholly read (or kept) is replaced only on Yes, asked until a
+// save has gone through; erasing the log goes ahead.
 TEST(ListFileSaves, AFileNotWhollyReadIsReplacedOnlyWithConsent) {
   using Save = bool (ListFileSaves::*)(const BlockingState&, ListFileSaves::Host&);
   struct Case {
@@ -344,7 +344,8 @@ TEST(SaveListFiles, AFailedSaveKeepsThePreviousFileAndSaysWhy) {
   TempFolder folder;
   const std::string previous = "kept 1\r\nkept 2\r\n";
   WriteFile(folder.File("RemList.dat"), previous);
-  fs::create_directory(folder.File("RemList.dat.tmp"));  // the temporary file cannot be made
+  // Every name a temporary file may take is taken, so none can be made.
+  for (unsigned n = 0; n < 100; ++n) fs::create_directory(TemporaryFileName(folder.File("RemList.dat"), n));
   BlockingState state;
   state.RemoveList().Append("new");
   StdAtomicFileWriter writer;
@@ -373,7 +374,7 @@ TEST(SaveListFiles, AFailedReplaceRemovesItsTemporaryFile) {
   EXPECT_FALSE(result.saved);
   EXPECT_FALSE(result.reason.empty());
   EXPECT_TRUE(fs::is_directory(folder.File("Blocked.log")));
-  EXPECT_FALSE(fs::exists(folder.File("Blocked.log.tmp")));
+  EXPECT_FALSE(fs::exists(TemporaryFileName(folder.File("Blocked.log"), 0)));
 }
 
 }  // namespace

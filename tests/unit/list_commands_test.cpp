@@ -88,8 +88,7 @@ TEST(ListCommands, EachCommandChangesTheListsAndSavesAsTheTableSays) {
     std::vector<bool> seen_marks_after;
     const char* shown = nullptr;
   } cases[] = {
-      {"Remove does nothing when the box shows another line selected", &ListCommands::cmdRemove_Click, true,
-       {}, {}, {"a", "b"}, {1}, {}, {"a", "b"}, 0, {}, "put in by another program"},
+      {"Remove of another line shown selected", &ListCommands::cmdRemove_Click, true, {}, {}, {"a", "b"}, {1}, {}, {"a", "b"}, 0, {}, "c"},
       {"Add takes the first marked seen title, even a duplicate", &ListCommands::cmdAdd_Click, true,
        {"A - Opera", "B - Opera", "C - Opera"}, {1, 2}, {"B - Opera"}, {},
        {}, {"B - Opera", "B - Opera"}, 1, {false, false, true}},

@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <functional>
-
 #include "support/message_pump.h"
 
 namespace hushwall {
@@ -96,7 +94,7 @@ TEST_F(SecondaryWindowTest, ReopeningKeepsTheObjectWhoseHandlerStillRuns) {
   TestSecondary::on_command = [&] {
     DestroyWindow(first->Handle());
     EXPECT_NE(holder.Open(owner_), nullptr);
-    EXPECT_EQ(TestSecondary::destroyed, 0) << "the object under the handler is gone";
+    EXPECT_EQ(TestSecondary::destroyed, 0) << "the object under the handler";
   };
   SendMessageA(first->Handle(), WM_COMMAND, 100, 0);
   TestSecondary::on_command = nullptr;

@@ -76,8 +76,7 @@ class Desktop : public WindowSystem {
   }
   bool WindowExists(WindowHandle handle) override { return Get(handle).alive; }
   int MaxCharBytes() override { return max_char_bytes; }
-  int max_char_bytes = 2;
-  int cut_short = 0;  // a cut copy leaves out a character this many bytes long
+  int max_char_bytes = 2, cut_short = 0;  // a cut copy leaves out a character cut_short bytes long
 
   std::vector<WindowHandle> posted;  // close requests, in order
   int style_reads = 0;
