@@ -341,11 +341,8 @@ TEST_F(HushWallEndToEnd, KeysReachOnlyWhatTheUserSees) {
   HWND main = MainWindowOf(HushWall().Id());
   GUITHREADINFO info{sizeof info};
   auto focus = [&] { return GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info) ? info.hwndFocus : nullptr; };
-  auto press = [](int key) {  // Shift with it above 0xFF
-    for (DWORD up : {0ul, DWORD(KEYEVENTF_KEYUP)}) {
-      if (key > 0xFF) keybd_event(VK_SHIFT, 0, up, 0);
-      keybd_event(BYTE(key), 0, up, 0);
-    }
+  auto press = [](int key) {  // Shift held for a key above 0xFF
+    for (DWORD up : {0ul, DWORD(KEYEVENTF_KEYUP)}) keybd_event(VK_SHIFT, 0, key > 0xFF ? up : 2, 0), keybd_event(BYTE(key), 0, up, 0);
     Sleep(200);
   };
   WriteFile(folder_ + "\\Blocked.log", "1/2/2024 3:04:05 PM Ad - Opera\r\n");  // only Erase log would empty it
@@ -360,9 +357,8 @@ TEST_F(HushWallEndToEnd, KeysReachOnlyWhatTheUserSees) {
       EXPECT_TRUE(WaitFor([&] {
         if (step == kShow || step == kHide) return bool(IsWindowVisible(main)) == (step == kShow);
         if (step == kExit) return FindMessageBox(HushWall().Id(), "Close HushWall") != nullptr;
-        const auto windows = TopLevelWindowsOf(HushWall().Id());
-        return step != kMenu || std::any_of(windows.begin(), windows.end(),
-                                            [](const WindowInfo& w) { return w.visible && w.class_name == "#32768"; });
+        const auto windows = TopLevelWindowsOf(HushWall().Id());  // the tray menu among them
+        return step != kMenu || std::any_of(windows.begin(), windows.end(), [](auto& w) { return w.visible && w.class_name == "#32768"; });
       }, 5000));
       for (int tab = 0; step == kToEraseLog && tab < 20 && focus() != ChildWithId(main, hushwall::kIdEraseLog); ++tab) press(VK_TAB);
       if (step == kToEraseLog) ASSERT_EQ(focus(), ChildWithId(main, hushwall::kIdEraseLog)) << "real keys arrive";
