@@ -344,8 +344,7 @@ TEST(SaveListFiles, AFailedSaveKeepsThePreviousFileAndSaysWhy) {
   TempFolder folder;
   const std::string previous = "kept 1\r\nkept 2\r\n";
   WriteFile(folder.File("RemList.dat"), previous);
-  // Every name a temporary file may take is taken, so none can be made.
-  for (unsigned n = 0; n < 100; ++n) fs::create_directory(TemporaryFileName(folder.File("RemList.dat"), n));
+  for (unsigned n = 0; n < 100; ++n) fs::create_directory(TemporaryFileName(folder.File("RemList.dat"), n));  // none free
   BlockingState state;
   state.RemoveList().Append("new");
   StdAtomicFileWriter writer;

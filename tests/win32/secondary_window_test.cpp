@@ -87,7 +87,6 @@ TEST_F(SecondaryWindowTest, GoesWithItsHolderWithoutItsOwnCloseHandling) {
   EXPECT_EQ(TestSecondary::closes_handled, 0);
 }
 
-// Closed and opened again while its handler waits (in a message box, say).
 TEST_F(SecondaryWindowTest, ReopeningKeepsTheObjectWhoseHandlerStillRuns) {
   SecondaryWindowHolder<TestSecondary> holder;
   TestSecondary* first = holder.Open(owner_);
