@@ -22,7 +22,8 @@ void Win32AlertSound::PlayMemory(const std::uint8_t* image, unsigned flags) {
 void Win32AlertSound::StopPlaying() { sndPlaySoundA(nullptr, SND_ASYNC); }
 
 void Win32AlertSound::ReportCannotPlay() {
-  MessageBoxA(owner_, "Can't play sound", kApplicationTitle, MB_OK);
+  static Win32MessageBoxes system_boxes;
+  (boxes_ ? *boxes_ : system_boxes).Show(owner_, "Can't play sound", kApplicationTitle, MB_OK);
 }
 
 }  // namespace hushwall

@@ -146,6 +146,7 @@ void BlockingState::AppendLogLine(std::string_view line) {
     ++oldest_dropped;
   }
   blocked_.RemoveFirst(oldest_dropped);
+  log_lines_dropped_ += std::uint64_t(oldest_dropped);
   blocked_.Append(line);
 }
 

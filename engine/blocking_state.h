@@ -89,6 +89,8 @@ class BlockingState {
   // pass the text budget, the oldest lines go. A line longer than the whole budget
   // is cut to it, ending in kShortenedMark.
   void AppendLogLine(std::string_view line);
+  // How many lines AppendLogLine has dropped so far.
+  std::uint64_t LogLinesDropped() const { return log_lines_dropped_; }
 
   std::int64_t BlockedCount() const { return blocked_count_; }
   void RaiseBlockedCount() { ++blocked_count_; }
@@ -104,6 +106,7 @@ class BlockingState {
   EntryList remove_;
   EntryList blocked_;
   std::int64_t blocked_count_ = 0;
+  std::uint64_t log_lines_dropped_ = 0;
   RuleFlags flags_;
   bool play_sound_ = true;
 };

@@ -54,4 +54,12 @@ void Win32Desktop::PostCloseRequest(WindowHandle window) {
 
 bool Win32Desktop::WindowExists(WindowHandle window) { return IsWindow(ToHwnd(window)) != FALSE; }
 
+int Win32Desktop::MaxCharBytes() {
+  static const int bytes = [] {
+    CPINFO info{};
+    return GetCPInfo(CP_ACP, &info) && info.MaxCharSize > 0 ? int(info.MaxCharSize) : 2;
+  }();
+  return bytes;
+}
+
 }  // namespace hushwall

@@ -17,6 +17,7 @@ class Win32Desktop : public WindowSystem {
   std::uint32_t StyleWord(WindowHandle window) override;
   void PostCloseRequest(WindowHandle window) override;
   bool WindowExists(WindowHandle window) override;
+  int MaxCharBytes() override;
 };
 
 }  // namespace hushwall

@@ -111,15 +111,22 @@ void BlockingEngine::PlayResourceSound(const char* name, const char* type) {
   sound_started_ = true;
 }
 
+// A character that does not fit whole is left out of a copy, so a cut copy can end
+// as many bytes short of its limit as the code page's longest character takes, less
+// one (3 in UTF-8).
+namespace {
+bool CopyMayBeCut(int copied, int limit, int max_char_bytes) {
+  return copied >= limit - (max_char_bytes > 1 ? max_char_bytes : 1);
+}
+}  // namespace
+
 // One read is enough when the copy left room to spare. Otherwise the title may have
 // been cut, so its length decides the second read; the copy is limited to that
-// length, so a title that grows in between is cut, never overrun. A double-byte
-// character that does not fit whole is left out of a copy, so a cut copy can end one
-// short of the limit.
+// length, so a title that grows in between is cut, never overrun.
 std::string_view BlockingEngine::ReadTitle(WindowHandle window) {
   const int copied = CopyTitle(window, kTitleReadLimit);
   if (copied <= 0) return {};
-  if (copied < kTitleReadLimit - 2) return {title_buffer_.data(), static_cast<std::size_t>(copied)};
+  if (!CopyMayBeCut(copied, kTitleReadLimit, desktop_.MaxCharBytes())) return {title_buffer_.data(), static_cast<std::size_t>(copied)};
   const int length = desktop_.TitleLength(window);
   if (length == copied) return {title_buffer_.data(), static_cast<std::size_t>(copied)};
   if (length <= 0 || length == INT_MAX) return {};

@@ -5,6 +5,14 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <deque>
+#include <fcntl.h>
+#ifdef _WIN32
+#include <io.h>
+#include <sys/stat.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace hushwall {
 namespace {
@@ -43,7 +51,8 @@ RemoveListLoad LoadKeepingFirst(EntryList& list, const std::string& path) {
 }
 
 // Only the newest lines that the log can hold are appended. They all lie within
-// the last stretch of the file that the log's limits allow, so only that is read.
+// the last stretch of the file that the log's limits allow, so only that is read,
+// and while reading only the lines the log could still keep are held.
 ListFileLoad LoadKeepingNewest(BlockingState& state, const std::string& path) {
   ListFileLoad load;
   load.path = path;
@@ -51,25 +60,37 @@ ListFileLoad LoadKeepingNewest(BlockingState& state, const std::string& path) {
   constexpr std::uint64_t kWindow =
       BlockingState::kLogTextBudget + 2 * std::uint64_t(EntryList::kMaxEntries) + 2;
   const bool skipped = reader.StartNearEnd(kWindow);
-  std::vector<std::string> lines;
+  std::deque<std::string> kept;
+  std::size_t bytes = 0;
+  std::uint64_t read = 0, dropped = 0;
+  bool first_kept = false;  // kept.front() is the first piece read
   std::string line;
-  while (reader.Next(line, kWindow)) lines.push_back(std::move(line));
+  while (reader.Next(line, kWindow)) {
+    bytes += line.size();
+    kept.push_back(std::move(line));
+    first_kept = first_kept || read == 0;
+    ++read;
+    // A newest line longer than the whole budget stays alone, to be kept cut.
+    while (kept.size() > 1 && (kept.size() > std::size_t(EntryList::kMaxEntries) ||
+                               bytes > BlockingState::kLogTextBudget)) {
+      bytes -= kept.front().size();
+      kept.pop_front();
+      ++dropped;
+      first_kept = false;
+    }
+  }
   load.read = reader.Result();
   // The first piece after a move is the tail of an older line, unless it is the
-  // newest line itself, longer than the log can hold: that one is kept, cut.
-  std::size_t begin = skipped && lines.size() > 1 ? 1 : 0;
-  std::size_t first = lines.size();
-  std::size_t bytes = 0;
-  while (first > begin && lines.size() - first < std::size_t(EntryList::kMaxEntries) &&
-         bytes + lines[first - 1].size() <= BlockingState::kLogTextBudget) {
-    --first;
-    bytes += lines[first].size();
+  // newest line itself.
+  if (skipped && first_kept && kept.size() > 1) {
+    kept.pop_front();
+  } else if (skipped && dropped > 0) {
+    --dropped;
   }
-  // A newest line longer than the whole budget is kept, cut to it.
-  if (first == lines.size() && first > begin) --first;
   load.newest_only = skipped;
-  load.not_loaded = static_cast<int>(first - begin);
-  for (std::size_t index = first; index < lines.size(); ++index) state.AppendLogLine(lines[index]);
+  load.not_loaded = static_cast<int>(std::min<std::uint64_t>(dropped, INT32_MAX));
+  load.cut = bytes > BlockingState::kLogTextBudget;
+  for (const std::string& each : kept) state.AppendLogLine(each);
   return load;
 }
 
@@ -233,6 +254,11 @@ ListFilesLoad LoadListFiles(BlockingState& state, const std::string& program_dir
   return load;
 }
 
+std::string RemoveListFullMessage(int not_added, bool at_least) {
+  return "The remove list is full: " + std::string(at_least ? "at least " : "") + std::to_string(not_added) +
+         (not_added == 1 ? " title was" : " titles were") + " not added.";
+}
+
 std::string RemoveListLoadMessage(const RemoveListLoad& load) {
   if (load.read.Failed()) {
     return "HushWall could not read its remove list \"" + load.path + "\": " + load.read.reason +
@@ -289,10 +315,34 @@ int RenameReplacing(const char* from, const char* to) {
 
 }  // namespace
 
+std::string TemporaryFileName(const std::string& path, unsigned attempt) {
+  return path + "." + std::to_string(attempt) + ".hwtmp";
+}
+
+namespace {
+
+// Opens a file that does not exist yet; nullptr with errno when it does.
+std::FILE* CreateNewFile(const std::string& path) {
+#ifdef _WIN32
+  const int descriptor = _open(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+  return descriptor < 0 ? nullptr : _fdopen(descriptor, "wb");
+#else
+  const int descriptor = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+  return descriptor < 0 ? nullptr : fdopen(descriptor, "wb");
+#endif
+}
+
+}  // namespace
+
 bool StdAtomicFileWriter::Replace(const std::string& path, std::string_view bytes,
                                   std::string& reason) {
-  const std::string temporary = path + ".tmp";
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
+  std::string temporary;
+  std::FILE* file = nullptr;
+  for (unsigned attempt = 0; !file && attempt < 100; ++attempt) {
+    temporary = TemporaryFileName(path, attempt);
+    file = CreateNewFile(temporary);
+    if (!file && errno != EEXIST) break;
+  }
   if (!file) {
     reason = Describe("cannot create a temporary file", errno);
     return false;
@@ -347,32 +397,52 @@ ListFilesLoad ListFileSaves::Load(BlockingState& state) {
   ListFilesLoad load = LoadListFiles(state, directory_);
   removes_ = load.removes;
   log_ = load.log;
+  KeepLogSync(state);
   return load;
 }
 
+void ListFileSaves::KeepLogSync(const BlockingState& state) {
+  log_dropped_at_sync_ = state.LogLinesDropped();
+  log_file_lines_ = state.BlockedLog().Count();
+}
+
+bool ListFileSaves::LogDroppedFileLines(const BlockingState& state) const {
+  // The oldest lines go first, and those are the file's.
+  return log_file_lines_ > 0 && state.LogLinesDropped() > log_dropped_at_sync_;
+}
+
 bool ListFileSaves::Save(const EntryList& list, ListFileLoad& load, const char* file_name,
-                         const char* question, const char* title, Host& host) {
-  if (question && load.Partial()) {
-    const std::string text = "The " + std::string(question) + " \"" + load.path +
-                             "\" was not wholly read when HushWall started.\r\nReplace it with the " +
-                             question + " as it is now?";
+                         const char* question, const char* title, bool lines_dropped, Host& host) {
+  const std::string path = ListFilePath(directory_, file_name);
+  if (question && (load.Partial() || lines_dropped)) {
+    const std::string why = load.Partial() ? "\" was not wholly read when HushWall started."
+                                           : "\" holds older lines that HushWall no longer keeps.";
+    const std::string text = "The " + std::string(question) + " \"" + path + why +
+                             "\r\nReplace it with the " + question + " as it is now?";
     if (!host.AskYesNo(text, title)) return false;
   }
-  if (!host.Write(list, ListFilePath(directory_, file_name))) return false;
+  if (!host.Write(list, path)) return false;
   load = {};
   return true;
 }
 
 bool ListFileSaves::SaveRemoveList(const BlockingState& state, Host& host) {
-  return Save(state.RemoveList(), removes_, kRemoveListFileName, "remove list", "Save remove list", host);
+  return Save(state.RemoveList(), removes_, kRemoveListFileName, "remove list", "Save remove list", false,
+              host);
 }
 
 bool ListFileSaves::SaveBlockedLog(const BlockingState& state, Host& host) {
-  return Save(state.BlockedLog(), log_, kBlockedLogFileName, "blocked log", "Save log", host);
+  if (!Save(state.BlockedLog(), log_, kBlockedLogFileName, "blocked log", "Save log",
+            LogDroppedFileLines(state), host))
+    return false;
+  KeepLogSync(state);
+  return true;
 }
 
 bool ListFileSaves::EraseBlockedLog(const BlockingState& state, Host& host) {
-  return Save(state.BlockedLog(), log_, kBlockedLogFileName, nullptr, nullptr, host);
+  if (!Save(state.BlockedLog(), log_, kBlockedLogFileName, nullptr, nullptr, false, host)) return false;
+  KeepLogSync(state);
+  return true;
 }
 
 std::string SaveFailureMessage(const SaveResult& result) {

@@ -87,7 +87,8 @@ struct ListFileLoad {
   int not_loaded = 0;        // entries past what the list keeps
   bool at_least = false;     // not_loaded counts only the part looked at
   bool newest_only = false;  // the log's older lines were not read
-  bool Partial() const { return read.Failed() || not_loaded > 0 || newest_only; }
+  bool cut = false;          // a line longer than the log holds was kept cut
+  bool Partial() const { return read.Failed() || not_loaded > 0 || newest_only || cut; }
 };
 using RemoveListLoad = ListFileLoad;
 
@@ -101,6 +102,9 @@ struct ListFilesLoad {
 // the log from loading. A log longer than a list may be keeps its newest lines,
 // read from near the end of the file.
 ListFilesLoad LoadListFiles(BlockingState& state, const std::string& program_directory);
+
+// What Add, Add all and import say when the remove list has no room left.
+std::string RemoveListFullMessage(int not_added, bool at_least = false);
 
 // What to tell the user about a partial load; "" when the load was whole.
 std::string RemoveListLoadMessage(const RemoveListLoad& load);
@@ -117,6 +121,10 @@ class AtomicFileWriter {
   // Whether a file (not a folder) stands at `path`.
   virtual bool FileExists(const std::string& path);
 };
+
+// The name of a save's temporary file beside `path`, one per attempt: a save takes
+// the first that no file has yet.
+std::string TemporaryFileName(const std::string& path, unsigned attempt);
 
 // Standard library only: a temporary file beside the target, then std::rename,
 // which replaces atomically on POSIX systems. The program on Windows uses
@@ -166,11 +174,17 @@ class ListFileSaves {
 
  private:
   bool Save(const EntryList& list, ListFileLoad& load, const char* file_name, const char* question,
-            const char* title, Host& host);
+            const char* title, bool lines_dropped, Host& host);
+  // A full log drops its oldest lines as blocks come in; once it has dropped lines
+  // that its file holds, the file is no longer wholly kept.
+  void KeepLogSync(const BlockingState& state);
+  bool LogDroppedFileLines(const BlockingState& state) const;
 
   std::string directory_;
   RemoveListLoad removes_;  // Partial() while the file may hold more than the list
   ListFileLoad log_;
+  std::uint64_t log_dropped_at_sync_ = 0;  // at the load or the last save
+  int log_file_lines_ = 0;                 // the log's lines then, all in the file
 };
 
 }  // namespace hushwall

@@ -19,11 +19,8 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
   return true;
 }
 
-bool Warned(HWND owner, const SaveResult& result) {
-  if (!result.saved) {
-    MessageBoxA(owner, SaveFailureMessage(result).c_str(), kApplicationTitle,
-                MB_OK | MB_ICONEXCLAMATION);
-  }
+bool Warned(MessageBoxes& boxes, HWND owner, const SaveResult& result) {
+  if (!result.saved) boxes.Show(owner, SaveFailureMessage(result), kApplicationTitle, MB_OK | MB_ICONEXCLAMATION);
   return result.saved;
 }
 
@@ -43,11 +40,21 @@ std::string SystemErrorText(DWORD error) {
   return result;
 }
 
+// A name beside the target that no file has yet: created with CREATE_NEW, so a
+// user's own file of any name is never overwritten.
+FileHandle CreateTemporaryBeside(const std::string& path, std::string& temporary) {
+  for (unsigned attempt = 0;; ++attempt) {
+    temporary = TemporaryFileName(path, attempt);
+    FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file || GetLastError() != ERROR_FILE_EXISTS || attempt == 100) return file;
+  }
+}
+
 bool Win32AtomicFileWriter::Replace(const std::string& path, std::string_view bytes,
                                     std::string& reason) {
-  const std::string temporary = path + ".tmp";
-  FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  std::string temporary;
+  FileHandle file = CreateTemporaryBeside(path, temporary);
   if (!file) {
     reason = SystemErrorText(GetLastError());
     return false;
@@ -74,21 +81,21 @@ bool Win32AtomicFileWriter::FileExists(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool SaveRemoveListOrWarn(HWND owner, const BlockingState& state,
+bool SaveRemoveListOrWarn(MessageBoxes& boxes, HWND owner, const BlockingState& state,
                           const std::string& program_directory) {
   Win32AtomicFileWriter writer;
-  return Warned(owner, SaveRemoveList(state, program_directory, writer));
+  return Warned(boxes, owner, SaveRemoveList(state, program_directory, writer));
 }
 
-bool SaveBlockedLogOrWarn(HWND owner, const BlockingState& state,
+bool SaveBlockedLogOrWarn(MessageBoxes& boxes, HWND owner, const BlockingState& state,
                           const std::string& program_directory) {
   Win32AtomicFileWriter writer;
-  return Warned(owner, SaveBlockedLog(state, program_directory, writer));
+  return Warned(boxes, owner, SaveBlockedLog(state, program_directory, writer));
 }
 
-bool SaveListFileOrWarn(HWND owner, const EntryList& list, const std::string& path) {
+bool SaveListFileOrWarn(MessageBoxes& boxes, HWND owner, const EntryList& list, const std::string& path) {
   Win32AtomicFileWriter writer;
-  return Warned(owner, SaveListFile(list, path, writer));
+  return Warned(boxes, owner, SaveListFile(list, path, writer));
 }
 
 class ProgramListFiles::Host : public ListFileSaves::Host {
@@ -98,7 +105,7 @@ class ProgramListFiles::Host : public ListFileSaves::Host {
     return boxes_.Show(owner_, text, title, MB_YESNO) == IDYES;
   }
   bool Write(const EntryList& list, const std::string& path) override {
-    return SaveListFileOrWarn(owner_, list, path);
+    return SaveListFileOrWarn(boxes_, owner_, list, path);
   }
 
  private:

@@ -17,12 +17,13 @@ class Win32AtomicFileWriter : public AtomicFileWriter {
   bool FileExists(const std::string& path) override;
 };
 
-// Each returns whether the file was saved; on failure the user has been told.
-bool SaveRemoveListOrWarn(HWND owner, const BlockingState& state,
+// Each returns whether the file was saved; on failure the user has been told
+// through `boxes`.
+bool SaveRemoveListOrWarn(MessageBoxes& boxes, HWND owner, const BlockingState& state,
                           const std::string& program_directory);
-bool SaveBlockedLogOrWarn(HWND owner, const BlockingState& state,
+bool SaveBlockedLogOrWarn(MessageBoxes& boxes, HWND owner, const BlockingState& state,
                           const std::string& program_directory);
-bool SaveListFileOrWarn(HWND owner, const EntryList& list, const std::string& path);
+bool SaveListFileOrWarn(MessageBoxes& boxes, HWND owner, const EntryList& list, const std::string& path);
 
 // The program's two list files, beside the program, as the windows use them. Every
 // command saves through here, so none can replace a file that was not wholly read

@@ -24,6 +24,8 @@ class WindowSystem {
   virtual void PostCloseRequest(WindowHandle window) = 0;
   // False once the window has been destroyed.
   virtual bool WindowExists(WindowHandle window) = 0;
+  // The most bytes one character of the titles' code page takes (4 in UTF-8).
+  virtual int MaxCharBytes() { return 2; }
 };
 
 class AlertSound {

@@ -19,9 +19,13 @@ void AddDialogWindow(HWND window) {
 void RemoveDialogWindow(HWND window) { std::erase(DialogWindows(), window); }
 
 bool TranslateDialogMessage(MSG& message) {
-  for (HWND window : DialogWindows())
-    if (IsWindow(window) && (message.hwnd == window || IsChild(window, message.hwnd)))
-      return IsDialogMessageA(window, &message);
+  for (HWND window : DialogWindows()) {
+    if (!IsWindow(window) || (message.hwnd != window && !IsChild(window, message.hwnd))) continue;
+    // A hidden window can still be active (the tray menu makes it so): its keys
+    // would work controls the user cannot see, so they are dropped.
+    if (!IsWindowVisible(window)) return message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST;
+    return IsDialogMessageA(window, &message);
+  }
   return false;
 }
 

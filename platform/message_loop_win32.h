@@ -9,7 +9,8 @@ namespace hushwall {
 void AddDialogWindow(HWND window);
 void RemoveDialogWindow(HWND window);
 
-// True when the message was a navigation key of a registered window and is done.
+// True when the message was a navigation key of a registered window and is done,
+// or a key for a registered window that is hidden, which is dropped.
 bool TranslateDialogMessage(MSG& message);
 
 // Runs until WM_QUIT; returns its exit code.

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "platform/window_win32.h"
 
@@ -37,6 +38,7 @@ class SecondaryWindowHolder {
   // nullptr when it could not be loaded.
   Secondary* Open(HWND owner) {
     if (!IsOpen()) {
+      Retire(std::move(window_));
       window_ = make_();
       if (!window_->Load(owner)) {
         window_.reset();
@@ -52,8 +54,16 @@ class SecondaryWindowHolder {
   Secondary* Get() const { return IsOpen() ? window_.get() : nullptr; }
 
  private:
+  // A closed window's object goes once none of its handlers runs any more; one may
+  // still wait in a message box while the window is opened again.
+  void Retire(std::unique_ptr<Secondary> closed) {
+    std::erase_if(retired_, [](const auto& each) { return !each->InHandler(); });
+    if (closed && closed->InHandler()) retired_.push_back(std::move(closed));
+  }
+
   Factory make_;
   std::unique_ptr<Secondary> window_;  // its window may have been closed since
+  std::vector<std::unique_ptr<Secondary>> retired_;
 };
 
 }  // namespace hushwall

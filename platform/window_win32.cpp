@@ -28,6 +28,19 @@ bool CanTakeFocus(HWND window, HWND control) {
   return false;
 }
 
+void SetTabStopsReachable(HWND pane, bool reachable) {
+  static constexpr char kTakenStop[] = "HushWall.TakenTabStop";
+  for (HWND control : ChildWindows(pane)) {
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    if (!reachable && (style & WS_TABSTOP)) {
+      SetPropA(control, kTakenStop, control);
+      SetWindowLongA(control, GWL_STYLE, style & ~WS_TABSTOP);
+    } else if (reachable && RemovePropA(control, kTakenStop)) {
+      SetWindowLongA(control, GWL_STYLE, style | WS_TABSTOP);
+    }
+  }
+}
+
 Window::~Window() {
   if (handle_) {
     if (dialog_keys_) RemoveDialogWindow(handle_);
@@ -93,6 +106,11 @@ bool Window::HandleDialogFocus(UINT message, WPARAM wparam) {
     case WM_SETFOCUS:
       RestoreFocus();
       return true;
+    case WM_WINDOWPOSCHANGED:
+      // Shown or restored while already active (the tray menu activates the hidden
+      // window): no activation follows, so the focus comes back here.
+      if (GetActiveWindow() == handle_ && !IsChild(handle_, GetFocus())) RestoreFocus();
+      return false;
     case WM_DESTROY:
       RemoveDialogWindow(handle_);
       return false;
@@ -101,7 +119,10 @@ bool Window::HandleDialogFocus(UINT message, WPARAM wparam) {
   }
 }
 
+// A hidden or minimized window gets no focused control: the keys would reach a
+// control the user cannot see.
 void Window::RestoreFocus() {
+  if (!IsWindowVisible(handle_) || IsIconic(handle_)) return;
   HWND target = CanTakeFocus(handle_, last_focus_) ? last_focus_ : GetNextDlgTabItem(handle_, nullptr, FALSE);
   if (CanTakeFocus(handle_, target)) SetFocus(target);
 }
@@ -135,13 +156,14 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wparam, LPA
   }
   auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (!self) return DefWindowProcA(window, message, wparam, lparam);
+  ++self->handlers_running_;
+  LRESULT result = self->HandleMessage(message, wparam, lparam);
+  --self->handlers_running_;
   if (message == WM_NCDESTROY) {
-    LRESULT result = self->HandleMessage(message, wparam, lparam);
     SetWindowLongPtrA(window, GWLP_USERDATA, 0);
     self->handle_ = nullptr;
-    return result;
   }
-  return self->HandleMessage(message, wparam, lparam);
+  return result;
 }
 
 }  // namespace hushwall

@@ -25,6 +25,11 @@ std::vector<HWND> ChildWindows(HWND parent);
 // window between it and `window` are visible and enabled.
 bool CanTakeFocus(HWND window, HWND control);
 
+// Takes the tab stops of the controls inside `pane` away, or gives back those it
+// took: a pane covered by another stays visible, but Tab must not reach what the
+// user cannot see.
+void SetTabStopsReachable(HWND pane, bool reachable);
+
 class Window {
  public:
   Window() = default;
@@ -33,6 +38,9 @@ class Window {
   virtual ~Window();
 
   HWND Handle() const { return handle_; }
+  // Whether one of this window's handlers is running (a message box inside one lets
+  // other messages in): the object must not go before it returns.
+  bool InHandler() const { return handlers_running_ > 0; }
 
  protected:
   // Registers the class once per process (CS_DBLCLKS unless styles say otherwise).
@@ -64,6 +72,7 @@ class Window {
   void RestoreFocus();
 
   HWND handle_ = nullptr;
+  int handlers_running_ = 0;
   bool dialog_keys_ = false;
   HWND last_focus_ = nullptr;  // checked before use: it may have gone since
 };

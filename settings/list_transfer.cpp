@@ -33,12 +33,6 @@ std::string ImportNoTitlesMessage(const std::string& path) {
   return "The list file \"" + path + "\" holds no window titles.\r\nThe remove list was not changed.";
 }
 
-std::string ImportNotAddedMessage(int not_added, bool at_least) {
-  return "The remove list is full (" + std::to_string(EntryList::kMaxEntries) + " titles). " +
-         (at_least ? "At least " : "") + std::to_string(not_added) +
-         (not_added == 1 ? " title was" : " titles were") + " not added.";
-}
-
 ImportResult ImportListFile(EntryList& list, const std::string& path) {
   ImportResult result;
   result.path = path;
@@ -83,7 +77,7 @@ ImportResult ImportListFile(EntryList& list, const std::string& path) {
 }
 
 std::string ImportResultMessage(const ImportResult& result) {
-  if (result.merge.not_added > 0) return ImportNotAddedMessage(result.merge.not_added, result.at_least);
+  if (result.merge.not_added > 0) return RemoveListFullMessage(result.merge.not_added, result.at_least);
   if (result.at_least) {
     return "Only the first part of the list file \"" + result.path + "\" was read (" + result.stopped +
            "); the titles after it were not added.";

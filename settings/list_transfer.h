@@ -44,7 +44,6 @@ ImportResult ImportListFile(EntryList& list, const std::string& path);
 // Messages for the user.
 std::string ImportReadFailureMessage(const std::string& path, const std::string& reason);
 std::string ImportNoTitlesMessage(const std::string& path);
-std::string ImportNotAddedMessage(int not_added, bool at_least = false);
 // After the import: what was left out, or "" when nothing was.
 std::string ImportResultMessage(const ImportResult& result);
 // The lists could not move to `folder` on `drive`: only a drive that is not ready is

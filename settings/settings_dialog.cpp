@@ -70,18 +70,32 @@ void SettingsLogic::DeleteStoredSettings() {
   targets_.store.DeleteSettingsSection(kSettingsApplication, kSettingsSection);
 }
 
+namespace {
+
+// The user knows a setting by the dialog's caption for it, never by its key.
+std::string CaptionOf(const std::string& key) {
+  static constexpr const char* kCaptions[][2] = {
+      {setting_key::kStartup, "Run Hushwall when Windows starts"},
+      {setting_key::kSound, "Play a sound when popup window is prevented"},
+      {setting_key::kSplash, "Show splash screen when on startup"},
+      {setting_key::kActive, "Enable / Disable HushWall"},
+      {setting_key::kNoTitleBar, "No TitleBar"},
+      {setting_key::kNoMaxButton, "No Max Button"},
+      {setting_key::kNoMinButton, "No Min Button"},
+      {setting_key::kStereotypeWindows, "Stereotype"}};
+  for (const auto& [each, caption] : kCaptions)
+    if (key == each) return caption;
+  return key;
+}
+
+}  // namespace
+
 std::string SettingsWriteFailureMessage(const std::vector<std::string>& failed_keys) {
   if (failed_keys.empty()) return "";
-  std::string failed, saved;
-  for (const std::string& key : failed_keys) failed += (failed.empty() ? "" : ", ") + key;
-  for (const char* key : kDialogSettingKeys)
-    if (std::find(failed_keys.begin(), failed_keys.end(), key) == failed_keys.end())
-      saved += (saved.empty() ? "" : ", ") + std::string(key);
-  const std::string store = "The settings store (HKEY_CURRENT_USER\\Software\\" + std::string(kSettingsApplication) +
-                            "\\" + kSettingsSection + ")";
-  if (saved.empty()) return "None of the settings could be saved.\r\n" + store + " refused every write.";
-  return "These settings could not be saved: " + failed + ".\r\n" + store +
-         " refused the write; these were saved: " + saved + ".";
+  if (failed_keys.size() >= std::size(kDialogSettingKeys)) return "The settings could not be saved.";
+  std::string text = "These settings could not be saved:";
+  for (const std::string& key : failed_keys) text += "\r\n\"" + CaptionOf(key) + "\"";
+  return text;
 }
 
 }  // namespace hushwall

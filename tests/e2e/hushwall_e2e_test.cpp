@@ -16,6 +16,7 @@
 
 #include "tests/e2e/support/outside_win32.h"
 #include "ui/main/main_window_layout.h"
+#include "ui/main/tray_icon.h"
 #include "ui/main/tray_menu.h"
 
 namespace {
@@ -333,6 +334,44 @@ TEST_F(HushWallEndToEnd, TheSettingsDialogOpensByItsCommandIdAndItsOkStoresTheSe
 // A listed window that closes on its first request while the rule pass still has
 // 2,000 entries to go. Each tick that still found it counts one logged block; none
 // of the entries after its title may count a silent one.
+// Real keys after the tray menu, a question, or round a fresh main window reach only what the user
+// sees: the files and the pane in front stay. What a key must not do has no end to wait for.
+TEST_F(HushWallEndToEnd, KeysReachOnlyWhatTheUserSees) {
+  enum : int { kShow = 200, kHide = 100, kExit = 205, kMenu = -1, kToEraseLog = -2, kShiftTab = 0x100 | VK_TAB };
+  HWND main = MainWindowOf(HushWall().Id());
+  GUITHREADINFO info{sizeof info};
+  auto focus = [&] { return GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info) ? info.hwndFocus : nullptr; };
+  auto press = [](int key) {  // Shift held for a key above 0xFF
+    for (DWORD up : {0ul, DWORD(KEYEVENTF_KEYUP)}) keybd_event(VK_SHIFT, 0, key > 0xFF ? up : 2, 0), keybd_event(BYTE(key), 0, up, 0);
+    Sleep(200);
+  };
+  WriteFile(folder_ + "\\Blocked.log", "1/2/2024 3:04:05 PM Ad - Opera\r\n");  // only Erase log would empty it
+  for (const std::vector<int>& steps : {std::vector<int>{kShow, kShiftTab, kShiftTab, kShiftTab, kShiftTab, kHide, VK_RETURN},
+                                        {kShow, kToEraseLog, kHide, kMenu, VK_ESCAPE, VK_RETURN},
+                                        {kMenu, VK_ESCAPE, kExit, 'N', VK_RETURN}}) {
+    const std::string removes = ReadFile(folder_ + "\\RemList.dat"), log = ReadFile(folder_ + "\\Blocked.log");
+    for (int step : steps) {
+      SCOPED_TRACE(step);
+      if (step >= kHide && step <= kExit) PostMessageA(main, WM_COMMAND, step, 0);
+      if (step == kMenu) PostMessageA(ChildWithId(main, hushwall::kIdSystrayMsg), hushwall::kTrayCallbackMessage, 0, WM_RBUTTONUP);
+      EXPECT_TRUE(WaitFor([&] {
+        if (step == kShow || step == kHide) return bool(IsWindowVisible(main)) == (step == kShow);
+        if (step == kExit) return FindMessageBox(HushWall().Id(), "Close HushWall") != nullptr;
+        const auto windows = TopLevelWindowsOf(HushWall().Id());  // the tray menu among them
+        return step != kMenu || std::any_of(windows.begin(), windows.end(), [](auto& w) { return w.visible && w.class_name == "#32768"; });
+      }, 5000));
+      for (int tab = 0; step == kToEraseLog && tab < 20 && focus() != ChildWithId(main, hushwall::kIdEraseLog); ++tab) press(VK_TAB);
+      if (step == kToEraseLog) ASSERT_EQ(focus(), ChildWithId(main, hushwall::kIdEraseLog)) << "real keys arrive";
+      if ((step > 0 && step < kHide) || step == kShiftTab) press(step);
+      for (int pane : {hushwall::kIdFrame1, hushwall::kIdFrame2}) EXPECT_FALSE(IsChild(ChildWithId(main, pane), focus()));
+    }
+    EXPECT_EQ(ReadFile(folder_ + "\\RemList.dat"), removes);
+    EXPECT_EQ(ReadFile(folder_ + "\\Blocked.log"), log);
+    EXPECT_TRUE(GetWindowLongA(ChildWithId(main, hushwall::kIdFrame3), GWL_STYLE) & WS_VISIBLE) << "still in front";
+    EXPECT_TRUE(HushWall().Running());
+  }
+}
+
 class HushWallLongList : public HushWallEndToEnd {
  protected:
   static void SetUpTestSuite() {

@@ -110,7 +110,7 @@ TEST(PartlyReadListFiles, NoCommandReplacesThemWithoutYes) {
   SendMessageA(seen, LB_SETCURSEL, 0, 0);
   SendMessageA(run.main, WM_COMMAND, MAKEWPARAM(hushwall::kIdPopUps, LBN_SELCHANGE), reinterpret_cast<LPARAM>(seen));
   run.ClickMain(hushwall::kIdAdd);
-  EXPECT_EQ(run.Answer("Cannot add", IDOK), "1 title was not added: the remove list holds at most 32767 titles.");
+  EXPECT_EQ(run.Answer("Cannot add", IDOK), "The remove list is full: 1 title was not added.");
   run.Click(run.Wait("Setting"), "Clean list");
   EXPECT_EQ(run.Answer("Clean list", IDYES), "Are you sure ?");
   EXPECT_TRUE(Has(run.Answer("Save remove list", IDNO), "Replace it with the remove list as it is now?"));

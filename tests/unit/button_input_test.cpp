@@ -111,6 +111,9 @@ TEST_F(InputTest, KeyboardEdgeCases) {
       {"Enter repeats", [](MyButton& b) { b.KeyPress(13); b.KeyPress(13); },
        {"KeyPress", "Click", "KeyPress", "Click"}},
       {"other character", [](MyButton& b) { b.KeyPress(65); }, {"KeyPress"}},
+      {"space down", SpaceDown, {"KeyDown", "paint 4"}},
+      {"click inside while held", [](MyButton& b) { LeftDown(b), LeftUpInside(b); }, {"MouseDown", "paint 1", "MouseUp", "Click", "paint 2"}},
+      {"space up after that one click", SpaceUp, {"KeyUp"}},
   });
 }
 

@@ -262,42 +262,53 @@ struct AnsweringSaveHost : ListFileSaves::Host {
     asked.push_back(title + ": " + text);
     return answer;
   }
-  bool Write(const EntryList&, const std::string&) override { return ++writes; }
+  bool Write(const EntryList&, const std::string&) override { return ++writes > failing_writes; }
   bool answer = false;
   int writes = 0;
+  int failing_writes = 0;
   Strings asked;
 };
 
-// Whichever command saves, a file that was not wholly read is replaced only on Yes,
-// asked until a save has gone through; erasing the log goes ahead.
+// Whichever command saves, a file not wholly read (or kept) is replaced only on Yes, asked until a
+// save has gone through; erasing the log goes ahead.
 TEST(ListFileSaves, AFileNotWhollyReadIsReplacedOnlyWithConsent) {
   using Save = bool (ListFileSaves::*)(const BlockingState&, ListFileSaves::Host&);
   struct Case {
     const char* file;
+    std::string content;
     Save save;
     const char* title;
-  } cases[] = {{"RemList.dat", &ListFileSaves::SaveRemoveList, "Save remove list"},
-               {"Blocked.log", &ListFileSaves::SaveBlockedLog, "Save log"},
-               {"Blocked.log", &ListFileSaves::EraseBlockedLog, nullptr}};
+    int failing_writes = 0;
+    int blocks_after_load = 0;
+    std::string says = "\" was not wholly read";
+  } cases[] = {{"RemList.dat", Lines(40000, "line "), &ListFileSaves::SaveRemoveList, "Save remove list"},
+               {"Blocked.log", Lines(40000, "line "), &ListFileSaves::SaveBlockedLog, "Save log"},
+               {"Blocked.log", Lines(40000, "line "), &ListFileSaves::EraseBlockedLog, nullptr},
+               {"Blocked.log", std::string((8 << 20) + 99, 'x') + "\r\n", &ListFileSaves::SaveBlockedLog, "Save log"},
+               {"Blocked.log", Lines(32767, "line "), &ListFileSaves::SaveBlockedLog, "Save log", 0, 1, "\" holds older"},
+               {"RemList.dat", Lines(40000, "line "), &ListFileSaves::SaveRemoveList, "Save remove list", 1}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.file);
+    SCOPED_TRACE(c.content.size());
     TempFolder folder;
-    WriteFile(folder.File(c.file), Lines(40000, "line "));
+    WriteFile(folder.File(c.file), c.content);
     ListFileSaves saves(folder.Path());
     BlockingState state;
     saves.Load(state);
+    for (int block = 0; block < c.blocks_after_load; ++block) state.AppendLogLine("new");
     AnsweringSaveHost host;
+    host.failing_writes = c.failing_writes;
     EXPECT_EQ((saves.*c.save)(state, host), !c.title);
     if (c.title) {
       ASSERT_EQ(host.asked.size(), 1u);
       EXPECT_EQ(host.asked[0].rfind(std::string(c.title) + ": The ", 0), 0u);
-      EXPECT_NE(host.asked[0].find(folder.File(c.file) + "\" was not wholly read"), std::string::npos);
+      EXPECT_NE(host.asked[0].find(folder.File(c.file) + c.says), std::string::npos) << host.asked[0];
       host.answer = true;
+      for (int failing = 0; failing < c.failing_writes; ++failing) EXPECT_FALSE((saves.*c.save)(state, host));
       EXPECT_TRUE((saves.*c.save)(state, host));
     }
     EXPECT_TRUE((saves.*c.save)(state, host)) << "no question once a save went through";
-    EXPECT_EQ(host.asked.size(), c.title ? 2u : 0u);
-    EXPECT_EQ(host.writes, 2);
+    EXPECT_EQ(host.asked.size(), c.title ? 2u + c.failing_writes : 0u);
+    EXPECT_EQ(host.writes, 2 + c.failing_writes);
   }
 }
 
@@ -333,7 +344,7 @@ TEST(SaveListFiles, AFailedSaveKeepsThePreviousFileAndSaysWhy) {
   TempFolder folder;
   const std::string previous = "kept 1\r\nkept 2\r\n";
   WriteFile(folder.File("RemList.dat"), previous);
-  fs::create_directory(folder.File("RemList.dat.tmp"));  // the temporary file cannot be made
+  for (unsigned n = 0; n < 100; ++n) fs::create_directory(TemporaryFileName(folder.File("RemList.dat"), n));  // none free
   BlockingState state;
   state.RemoveList().Append("new");
   StdAtomicFileWriter writer;
@@ -362,7 +373,7 @@ TEST(SaveListFiles, AFailedReplaceRemovesItsTemporaryFile) {
   EXPECT_FALSE(result.saved);
   EXPECT_FALSE(result.reason.empty());
   EXPECT_TRUE(fs::is_directory(folder.File("Blocked.log")));
-  EXPECT_FALSE(fs::exists(folder.File("Blocked.log.tmp")));
+  EXPECT_FALSE(fs::exists(TemporaryFileName(folder.File("Blocked.log"), 0)));
 }
 
 }  // namespace

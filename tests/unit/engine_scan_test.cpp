@@ -88,7 +88,8 @@ TEST(Scan, ReadsEveryTitleWholeAndOnceWhenItFits) {
   const Change grow = [](sim::Window& w) { w.title += std::string(5000, 'x'); };
   const Change shrink = [](sim::Window& w) { w.title = "Ad - Opera"; };
   const Change destroy = [](sim::Window& w) { w.alive = false; };
-  struct Case { const char* name; int length; bool after_copy; Change change; int read; int calls; } cases[] = {
+  struct Case { const char* name; int length; bool after_copy; Change change; int read; int calls; int utf8_short = 0; } cases[] = {
+      {"cut 3 bytes short in UTF-8", kLimit + 9, true, nullptr, kLimit + 9, 3, 3},
       {"shorter than the buffer", 40, true, nullptr, 40, 1},
       {"filling the buffer", kLimit - 1, true, nullptr, kLimit - 1, 2},
       {"longer than the buffer", kLimit, true, nullptr, kLimit, 3},
@@ -107,6 +108,8 @@ TEST(Scan, ReadsEveryTitleWholeAndOnceWhenItFits) {
     const std::string expected = last.title.substr(0, c.read);
     sim::Rig rig;
     rig.desktop.Add(title);
+    rig.desktop.max_char_bytes = c.utf8_short ? 4 : 2;
+    rig.desktop.cut_short = c.utf8_short;
     (c.after_copy ? rig.desktop.after_copy_title : rig.desktop.after_title_length) =
         [&c, changed = false](sim::Window& w) mutable { if (c.change && !std::exchange(changed, true)) c.change(w); };
     rig.engine.Tick();

@@ -39,6 +39,7 @@ class RecordingHost : public ListCommandHost {
   }
   bool EraseBlockedLog() override { return SaveBlockedLog(); }
   void CloseAllBrowserWindows() override { ++close_alls; }
+  bool ShowsRemoveSelection(const std::string& entry) override { return !shown || entry == shown; }
 
   bool answer = true;
   bool save_succeeds = true;
@@ -46,6 +47,7 @@ class RecordingHost : public ListCommandHost {
   std::vector<Strings> saved_removes;
   std::vector<Strings> saved_logs;
   int close_alls = 0;
+  const char* shown = nullptr;  // the list box's selected line, when not the model's
 
  private:
   BlockingState& state_;
@@ -84,7 +86,9 @@ TEST(ListCommands, EachCommandChangesTheListsAndSavesAsTheTableSays) {
     Strings removes_after;
     int saves;
     std::vector<bool> seen_marks_after;
+    const char* shown = nullptr;
   } cases[] = {
+      {"Remove of another line shown selected", &ListCommands::cmdRemove_Click, true, {}, {}, {"a", "b"}, {1}, {}, {"a", "b"}, 0, {}, "c"},
       {"Add takes the first marked seen title, even a duplicate", &ListCommands::cmdAdd_Click, true,
        {"A - Opera", "B - Opera", "C - Opera"}, {1, 2}, {"B - Opera"}, {},
        {}, {"B - Opera", "B - Opera"}, 1, {false, false, true}},
@@ -112,6 +116,7 @@ TEST(ListCommands, EachCommandChangesTheListsAndSavesAsTheTableSays) {
     SCOPED_TRACE(c.name);
     Rig rig(c.seen, c.seen_marked, c.removes, c.removes_marked);
     rig.host.answer = c.answer;
+    rig.host.shown = c.shown;
     (rig.commands.*c.command)();
     EXPECT_EQ(rig.host.boxes, c.boxes);
     EXPECT_EQ(Entries(rig.state.RemoveList()), c.removes_after);
@@ -169,8 +174,8 @@ TEST(ListCommands, AFullRemoveListSaysHowManyTitlesWereNotAdded) {
     std::size_t saves;
     const char* told;
   } cases[] = {
-      {&ListCommands::cmdAddAll_Click, 1, 1, "tell Add all PopUps: 2 titles were not added: the remove list holds at most 32767 titles."},
-      {&ListCommands::cmdAdd_Click, 0, 0, "tell Cannot add: 1 title was not added: the remove list holds at most 32767 titles."},
+      {&ListCommands::cmdAddAll_Click, 1, 1, "tell Add all PopUps: The remove list is full: 2 titles were not added."},
+      {&ListCommands::cmdAdd_Click, 0, 0, "tell Cannot add: The remove list is full: 1 title was not added."},
   };
   for (const Case& c : cases) {
     Rig rig({"A - Opera", "B - Opera", "C - Opera"}, {1}, {}, {});

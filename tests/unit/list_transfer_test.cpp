@@ -56,7 +56,7 @@ TEST(ImportMergeTest, StopsAtTheListLimitAndCountsEachLeftOutTitleOnce) {
   EXPECT_EQ(merge.not_added, 2) << "new 3 and new 4, each once";
   EXPECT_EQ(list.Count(), EntryList::kMaxEntries);
   EXPECT_EQ(list.At(EntryList::kMaxEntries - 1), "new 2");
-  EXPECT_NE(ImportNotAddedMessage(merge.not_added).find("2 titles were not added"), std::string::npos);
+  EXPECT_NE(RemoveListFullMessage(merge.not_added).find("2 titles were not added"), std::string::npos);
 }
 
 // A file with no title a window can carry changes nothing; a good file is read up
@@ -73,7 +73,7 @@ TEST(ImportListFileTest, ReadsInBoundedStepsAndChangesNothingWithoutUsableTitles
       {std::string("\x01\0\xff\r\n\0\0junk", 10), 5, false, 0, 0, ""},
       {huge, 5, false, 0, 0, ""},
       {"new\r\nold\r\n" + huge + "\r\nlater\r\n", 5, true, 1, 0, "Only the first part of the list file"},
-      {"n1\r\nold\r\nn2\r\nn3\r\nn2\r\n", 1, true, 1, 2, "The remove list is full (32767 titles). 2 titles were"},
+      {"n1\r\nold\r\nn2\r\nn3\r\nn2\r\n", 1, true, 1, 2, "The remove list is full: 2 titles were"},
   };
   const std::string path = (std::filesystem::temp_directory_path() / "hushwall-import.psl").string();
   for (const Case& c : cases) {

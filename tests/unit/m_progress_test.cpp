@@ -167,7 +167,9 @@ TEST_F(ProgressModelTest, ChangeEventsAtWholePercentsAndEnds) {
     bool manual;
     Lines events;
     int percent;
+    bool handler_fails = false;  // every error inside SetValue is ignored
   } rows[] = {
+      {0, 100, 99, 100, false, {"Change", "Change"}, 100, true},
       {0, 100, 99, 100, false, {"Change", "Change"}, 100},
       {0, 100, 10.2, 10.7, false, {}, 10},
       {0, 100, 0.5, 0, false, {"Change"}, 0},
@@ -183,6 +185,7 @@ TEST_F(ProgressModelTest, ChangeEventsAtWholePercentsAndEnds) {
     progress.SetManualRefresh(row.manual);
     const int prints = window.Prints();
     host.journal.clear();
+    host.on_change = [&] { if (row.handler_fails) throw ControlError(5, "Change"); };
     progress.SetValue(C(row.to));
     EXPECT_EQ(Events(), row.events);
     EXPECT_EQ(progress.Percent(), row.percent);

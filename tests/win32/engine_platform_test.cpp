@@ -18,6 +18,8 @@
 namespace hushwall {
 namespace {
 
+Win32MessageBoxes test_boxes;
+
 std::uint32_t Le32(const std::vector<std::uint8_t>& bytes, std::size_t at) {
   return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | std::uint32_t(bytes[at + 3]) << 24;
 }
@@ -154,11 +156,14 @@ TEST(ListFilesOnWindows, SavingReplacesThePreviousFileWholeAndLeavesNoTemporaryF
   test::TempFolder folder;
   const std::string path = folder.File("RemList.dat");
   ASSERT_TRUE(test::WriteWholeFile(path, std::string(5000, 'o') + "\r\n"));
+  const std::string users[] = {path + ".tmp", TemporaryFileName(path, 0)};
+  for (const std::string& user : users) ASSERT_TRUE(test::WriteWholeFile(user, "mine"));
   BlockingState state;
   for (const char* entry : {"Ad - Opera", "  , \"q\" "}) state.RemoveList().Append(entry);
-  EXPECT_TRUE(SaveRemoveListOrWarn(nullptr, state, folder.Path()));
+  EXPECT_TRUE(SaveRemoveListOrWarn(test_boxes, nullptr, state, folder.Path()));
   EXPECT_EQ(test::ReadWholeFile(path), "Ad - Opera\r\n  , \"q\" \r\n");
-  EXPECT_EQ(GetFileAttributesA((path + ".tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+  for (const std::string& user : users) EXPECT_EQ(test::ReadWholeFile(user), "mine");
+  EXPECT_EQ(GetFileAttributesA(TemporaryFileName(path, 1).c_str()), INVALID_FILE_ATTRIBUTES);
 
   BlockingState loaded;
   LoadListFiles(loaded, folder.Path());
@@ -180,11 +185,11 @@ TEST(ListFilesOnWindows, AFailedSaveKeepsTheOldFileAndTellsTheUserWhichAndWhy) {
   state.AppendLogLine("a newer line");
 
   test::MessageBoxWatcher watcher(kApplicationTitle);
-  EXPECT_FALSE(SaveBlockedLogOrWarn(nullptr, state, folder.Path()));
+  EXPECT_FALSE(SaveBlockedLogOrWarn(test_boxes, nullptr, state, folder.Path()));
   CloseHandle(holder);
 
   EXPECT_EQ(test::ReadWholeFile(path), previous);
-  EXPECT_EQ(GetFileAttributesA((path + ".tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(GetFileAttributesA(TemporaryFileName(path, 0).c_str()), INVALID_FILE_ATTRIBUTES);
   const auto boxes = watcher.Boxes();
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_NE(boxes[0].text.find(path), std::string::npos) << boxes[0].text;

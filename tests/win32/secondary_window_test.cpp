@@ -14,6 +14,9 @@ class TestSecondary : public SecondaryWindow {
  public:
   static inline int loads = 0;
   static inline int closes_handled = 0;
+  static inline int destroyed = 0;
+  static inline std::function<void()> on_command;
+  ~TestSecondary() override { ++destroyed; }
 
   bool Load(HWND owner) override {
     ++loads;
@@ -31,6 +34,7 @@ class TestSecondary : public SecondaryWindow {
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override {
     if (message == WM_CLOSE || (message == WM_COMMAND && LOWORD(wparam) == IDCANCEL)) ++closes_handled;
+    if (message == WM_COMMAND && LOWORD(wparam) == 100 && on_command) on_command();
     return SecondaryWindow::HandleMessage(message, wparam, lparam);
   }
 };
@@ -40,6 +44,7 @@ class SecondaryWindowTest : public ::testing::Test {
   void SetUp() override {
     TestSecondary::loads = 0;
     TestSecondary::closes_handled = 0;
+    TestSecondary::destroyed = 0;
     owner_ = CreateWindowExA(0, "STATIC", "Owner", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr,
                              GetModuleHandleA(nullptr), nullptr);
   }
@@ -80,6 +85,18 @@ TEST_F(SecondaryWindowTest, GoesWithItsHolderWithoutItsOwnCloseHandling) {
   }
   EXPECT_FALSE(IsWindow(handle));
   EXPECT_EQ(TestSecondary::closes_handled, 0);
+}
+
+TEST_F(SecondaryWindowTest, ReopeningKeepsTheObjectWhoseHandlerStillRuns) {
+  SecondaryWindowHolder<TestSecondary> holder;
+  TestSecondary* first = holder.Open(owner_);
+  TestSecondary::on_command = [&] {
+    DestroyWindow(first->Handle());
+    EXPECT_NE(holder.Open(owner_), nullptr);
+    EXPECT_EQ(TestSecondary::destroyed, 0) << "the object under the handler";
+  };
+  SendMessageA(first->Handle(), WM_COMMAND, 100, 0);
+  TestSecondary::on_command = nullptr;
 }
 
 }  // namespace

@@ -292,6 +292,7 @@ TEST_F(MainWindowTest, APartlyLoadedRemoveListIsReportedOnceAfterTheLoadStep) {
   services.remove_list_load.read = {true, false, "Access denied"};
   Load();
   EXPECT_TRUE(services.boxes.empty()) << "not in the middle of the start";
+  window.ReportLoadLater();  // the splash has gone
   ASSERT_TRUE(PumpUntil([&] { return !services.boxes.empty(); }));
   WaitForTicks(2);
   ASSERT_EQ(services.boxes.size(), 1u);

@@ -16,6 +16,16 @@ int ListBoxControl::Selection() const {
   return selected == LB_ERR ? -1 : static_cast<int>(selected);
 }
 
+bool ListBoxControl::SelectedLineReads(const std::string& text) const {
+  const int selected = Selection();
+  if (selected < 0) return false;
+  const LRESULT length = SendMessageA(list_box_, LB_GETTEXTLEN, static_cast<WPARAM>(selected), 0);
+  if (length == LB_ERR || std::size_t(length) != text.size()) return false;
+  std::string line(std::size_t(length) + 1, '\0');
+  SendMessageA(list_box_, LB_GETTEXT, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(line.data()));
+  return line.compare(0, text.size(), text) == 0;
+}
+
 void ListBoxControl::Select(int index) {
   SendMessageA(list_box_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }

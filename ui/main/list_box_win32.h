@@ -16,6 +16,8 @@ class ListBoxControl : public ListBoxPort {
   void DeleteAt(int index) override;
   int Selection() const override;
   void Select(int index) override;
+  // Whether the selected line's text is `text`.
+  bool SelectedLineReads(const std::string& text) const;
   void SetRedraw(bool on) override;
 
  private:

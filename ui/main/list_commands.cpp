@@ -1,16 +1,13 @@
 #include "ui/main/list_commands.h"
 
+#include "engine/list_files.h"
+
 namespace hushwall {
 
 int FirstSelected(const EntryList& list) {
   for (int index = 0; index < list.Count(); ++index)
     if (list.IsSelected(index)) return index;
   return -1;
-}
-
-std::string NotAddedMessage(int not_added) {
-  return std::to_string(not_added) + (not_added == 1 ? " title was" : " titles were") +
-         " not added: the remove list holds at most " + std::to_string(EntryList::kMaxEntries) + " titles.";
 }
 
 void ListCommands::cmdAdd_Click() {
@@ -23,7 +20,7 @@ void ListCommands::cmdAdd_Click() {
   // A full list changes nothing, so the file is left alone and the title stays
   // selected for a second try.
   if (!state_.RemoveList().Append(seen.At(selected))) {
-    host_.Tell(NotAddedMessage(1), "Cannot add");
+    host_.Tell(RemoveListFullMessage(1), "Cannot add");
     return;
   }
   seen.SetSelected(selected, false);
@@ -38,7 +35,7 @@ void ListCommands::cmdAddAll_Click() {
   for (int index = 0; index < seen.Count(); ++index)
     if (!state_.RemoveList().Append(seen.At(index))) ++not_added;
   host_.SaveRemoveList();
-  if (not_added > 0) host_.Tell(NotAddedMessage(not_added), "Add all PopUps");
+  if (not_added > 0) host_.Tell(RemoveListFullMessage(not_added), "Add all PopUps");
 }
 
 void ListCommands::cmdCloseAll_Click() {
@@ -53,6 +50,8 @@ void ListCommands::cmdRemove_Click() {
     host_.Tell("You must select first from list", "Cannot remove");
     return;
   }
+  // Only what the user sees selected goes.
+  if (!host_.ShowsRemoveSelection(removes.At(selected))) return;
   removes.RemoveAt(selected);
   host_.SaveRemoveList();
 }

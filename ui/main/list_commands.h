@@ -23,6 +23,9 @@ class ListCommandHost {
   // Writes the emptied log without asking: emptying it is the user's explicit wish.
   virtual bool EraseBlockedLog() = 0;
   virtual void CloseAllBrowserWindows() = 0;
+  // Whether the remove list box shows `entry` as its selected line; another program
+  // can put lines into the box that the list does not have.
+  virtual bool ShowsRemoveSelection(const std::string&) { return true; }
 };
 
 class ListCommands {
@@ -42,9 +45,6 @@ class ListCommands {
   BlockingState& state_;
   ListCommandHost& host_;
 };
-
-// What Add and Add all say when the remove list is full.
-std::string NotAddedMessage(int not_added);
 
 // The lowest index whose selection mark is set; -1 when none is.
 int FirstSelected(const EntryList& list);

@@ -87,6 +87,7 @@ void frmMain::Load() {
   SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(pictures_.green_img.Get()));
   SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(pictures_.green_img.Get()));
   CreateControls();
+  TabStopsOnlyIn("Frame3");  // the blocked pane lies on top of the other two
   EnableDialogKeys();
   LoadStep();
   // The first scan comes once the load step has returned.
@@ -131,7 +132,6 @@ void frmMain::LoadStep() {
   state_.Flags().NoMaxButton = 1;
   if (AsksToStayHidden(ports_.process.CommandArguments())) ShowWindow(Handle(), SW_HIDE);
   load_report_ = ListFilesLoadMessage(ports_.lists.Load(state_));
-  if (!load_report_.empty()) PostMessageA(Handle(), kReportLoadMessage, 0, 0);
   SyncViews();
 }
 
@@ -350,6 +350,10 @@ void frmMain::UnloadStep() {
   engine_.StopSound();
 }
 
+void frmMain::ReportLoadLater() {
+  if (!load_report_.empty()) PostMessageA(Handle(), kReportLoadMessage, 0, 0);
+}
+
 void frmMain::ReportPartialLoad() {
   if (load_report_.empty()) return;
   const std::string text = std::move(load_report_);
@@ -438,7 +442,13 @@ void frmMain::OnButtonClick(int id) {
 void frmMain::ShowPane(const char* pane) {
   for (const char* each : {"Frame1", "Frame2", "Frame3"})
     ShowWindow(ControlHandle(each), std::string_view(each) == pane ? SW_SHOW : SW_HIDE);
+  TabStopsOnlyIn(pane);
   SetFocus(ControlHandle("cmdUnlExit"));
+}
+
+void frmMain::TabStopsOnlyIn(const char* pane) {
+  for (const char* each : {"Frame1", "Frame2", "Frame3"})
+    SetTabStopsReachable(ControlHandle(each), std::string_view(each) == pane);
 }
 
 void frmMain::Command1_Click() {

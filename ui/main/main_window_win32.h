@@ -45,8 +45,8 @@ class frmMain : public Window, private BlockListener, private ListCommandHost, p
   static constexpr UINT_PTR kWindowCheckTimer = 1;  // tmrWindowCheck
   static constexpr UINT_PTR kAnimateTimer = 2;      // tmrAnimate
   static constexpr UINT kShowTrayMenuFlags = 10;    // right-aligned, either button
-  // Posted by the load step: a partly loaded list file is reported once the start
-  // has gone on, not in the middle of it.
+  // A partly loaded list file is reported once the start has gone on, not in the
+  // middle of it.
   static constexpr UINT kReportLoadMessage = WM_APP + 1;
 
   explicit frmMain(ProgramPorts ports);
@@ -54,6 +54,10 @@ class frmMain : public Window, private BlockListener, private ListCommandHost, p
 
   // Creates the window without showing it, runs the load step and starts the scan.
   void Load();
+
+  // Tells the user, from the message loop, of a list file the load step could not
+  // hold whole; called once the splash has gone.
+  void ReportLoadLater();
 
   // Registered message that asks a running instance to show its main window.
   static UINT ShowInstanceMessage();
@@ -97,6 +101,9 @@ class frmMain : public Window, private BlockListener, private ListCommandHost, p
   bool SaveBlockedLog() override;
   bool EraseBlockedLog() override;
   void CloseAllBrowserWindows() override;
+  bool ShowsRemoveSelection(const std::string& entry) override {
+    return removes_view_.SelectedLineReads(entry);
+  }
   void ReportPartialLoad();
   // SettingsHost
   void SetPlaySound(bool on) override;
@@ -118,6 +125,8 @@ class frmMain : public Window, private BlockListener, private ListCommandHost, p
   void OnButtonClick(int id);
   // Shows one of the three panes and hides the other two.
   void ShowPane(const char* pane);
+  // Only the controls of the pane in front are tab stops.
+  void TabStopsOnlyIn(const char* pane);
   void OnListSelection(int id);
   void Command1_Click();
 

@@ -49,7 +49,7 @@ class SystemPorts {
   Win32Process process_;
   RegistryStartupEntries startup_;
   Win32Desktop desktop_;
-  Win32AlertSound sound_;
+  Win32AlertSound sound_{GetModuleHandleA(nullptr), nullptr, &boxes_};
   Win32LogClock clock_;
 };
 

@@ -27,6 +27,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     main_window = std::make_unique<frmMain>(system.Ports());
     main_window->Load();
   };
-  if (!splash.Show(load_main_window)) load_main_window();
+  auto report_load = [&] { main_window->ReportLoadLater(); };
+  if (!splash.Show(load_main_window, report_load)) {
+    load_main_window();
+    report_load();
+  }
   return RunMessageLoop();
 }

@@ -86,7 +86,7 @@ Splash::~Splash() {
   if (Handle()) KillTimer(Handle(), kPauseTimer);
 }
 
-bool Splash::Show(std::function<void()> on_pause_end) {
+bool Splash::Show(std::function<void()> on_pause_end, std::function<void()> on_closed) {
   if (Handle() || pause_over_) return false;
   picture_ = LoadSplashPicture();
   BITMAP info{};
@@ -98,6 +98,7 @@ bool Splash::Show(std::function<void()> on_pause_end) {
     return false;
   }
   on_pause_end_ = std::move(on_pause_end);
+  on_closed_ = std::move(on_closed);
   Load(info.bmWidth, info.bmHeight);
   ShowWindow(Handle(), SW_SHOW);
   UpdateWindow(Handle());
@@ -157,6 +158,7 @@ void Splash::EndPause() {
   if (auto hand_over = std::move(on_pause_end_)) hand_over();
   ProcessPendingMessages();
   if (Handle()) DestroyWindow(Handle());
+  if (auto closed = std::move(on_closed_)) closed();
 }
 
 }  // namespace hushwall

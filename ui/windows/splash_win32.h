@@ -31,8 +31,10 @@ class Splash : public Window {
   // the pause. `on_pause_end` runs exactly once, from the message loop, while the
   // splash is still on screen; it must not destroy this object. A close request
   // before the pause is over ends the pause at once, so the program always goes on.
+  // `on_closed` runs once the splash has gone, so that what the program has to tell
+  // the user does not stand over it.
   // Returns false when the window cannot be made (it is not shown, nothing runs).
-  bool Show(std::function<void()> on_pause_end);
+  bool Show(std::function<void()> on_pause_end, std::function<void()> on_closed = {});
 
   bool IsOpen() const { return Handle() != nullptr; }
   // The version label (lblVersion), for inspection.
@@ -67,6 +69,7 @@ class Splash : public Window {
   HWND lblVersion_ = nullptr;
   Form form_;  // lblVersion and its font
   std::function<void()> on_pause_end_;
+  std::function<void()> on_closed_;
   bool pause_over_ = false;
 };
 

@@ -57,7 +57,8 @@ class Desktop : public WindowSystem {
     Window& window = Get(handle);
     ++title_calls;
     if (limit <= 0) return 0;
-    const int copied = window.alive ? std::min(int(window.title.size()), limit - 1) : 0;
+    int copied = window.alive ? std::min(int(window.title.size()), limit - 1) : 0;
+    if (copied < int(window.title.size())) copied -= std::min(copied, cut_short);
     std::memcpy(buffer, window.title.data(), copied);
     buffer[copied] = '\0';
     if (after_copy_title) after_copy_title(window);
@@ -74,6 +75,8 @@ class Desktop : public WindowSystem {
     if (on_close_request) on_close_request(Get(handle));
   }
   bool WindowExists(WindowHandle handle) override { return Get(handle).alive; }
+  int MaxCharBytes() override { return max_char_bytes; }
+  int max_char_bytes = 2, cut_short = 0;  // a cut copy leaves out a character cut_short bytes long
 
   std::vector<WindowHandle> posted;  // close requests, in order
   int style_reads = 0;
