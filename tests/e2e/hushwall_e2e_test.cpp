@@ -331,9 +331,6 @@ TEST_F(HushWallEndToEnd, TheSettingsDialogOpensByItsCommandIdAndItsOkStoresTheSe
   RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Vantel Hushwall\\Settings");
 }
 
-// A listed window that closes on its first request while the rule pass still has
-// 2,000 entries to go. Each tick that still found it counts one logged block; none
-// of the entries after its title may count a silent one.
 // Real keys after the tray menu, a question, or round a fresh main window reach only what the user
 // sees: the files and the pane in front stay. What a key must not do has no end to wait for.
 TEST_F(HushWallEndToEnd, KeysReachOnlyWhatTheUserSees) {
@@ -382,6 +379,9 @@ class HushWallLongList : public HushWallEndToEnd {
   }
 };
 
+// A listed window that closes on its first request while the rule pass still has
+// 2,000 entries to go. Each tick that still found it counts one logged block; none
+// of the entries after its title may count a silent one.
 TEST_F(HushWallLongList, AWindowThatClosesDuringThePassCountsNoSilentBlock) {
   HWND main_window = MainWindowOf(HushWall().Id());
   ASSERT_NE(main_window, nullptr);
