@@ -979,12 +979,25 @@ TEST_F(MainWindowTest, HelpAndAboutOpenOneWindowEachOwnedByTheMainWindow) {
 }
 
 TEST_F(MainWindowTest, KeyboardFocusOverThePanesAndSpacePressesTheFocusedButtons) {
+  // Tab and Shift+Tab go round only what is drawn: nothing of a pane behind the front one.
+  const auto expect_tab_round_only_in = [&](const std::string& front) {
+    for (BOOL backwards : {FALSE, TRUE}) {
+      HWND control = GetNextDlgTabItem(window.Handle(), nullptr, backwards);
+      for (int step = 0; step < 40 && control; ++step) {
+        for (const char* pane : {"Frame1", "Frame2", "Frame3"})
+          EXPECT_TRUE(pane == front || !IsChild(window.ControlHandle(pane), control)) << front << ", step " << step;
+        control = GetNextDlgTabItem(window.Handle(), control, backwards);
+      }
+    }
+  };
   Load();
   window.ShowMainWindow();
+  expect_tab_round_only_in("Frame3");
   test::ExpectKeyboardFocus(window.Handle(), window.ControlHandle("cmdBrowserlist2"),
                             window.ControlHandle("cmdRemovelist2"));
   test::PressKey(VK_SPACE);  // on "Remove list": its pane comes forward, the focus goes to Close
   ASSERT_EQ(GetFocus(), window.ControlHandle("cmdUnlExit"));
+  expect_tab_round_only_in("Frame1");
   test::PressKey(VK_SPACE);
   EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(window.Handle()); }));
 }
