@@ -1,9 +1,9 @@
 #include "platform/resource_win32.h"
 
-#include <objidl.h>
-#include <shlwapi.h>
+#include <objbase.h>
 #include <gdiplus.h>
 
+#include <cstring>
 #include <memory>
 
 #include "platform/dib_win32.h"
@@ -33,12 +33,32 @@ class GdiplusSession {
   bool started_ = false;
 };
 
+struct GlobalMemoryTraits {
+  using Handle = HGLOBAL;
+  static Handle Empty() { return nullptr; }
+  static bool Release(Handle memory) { return GlobalFree(memory) == nullptr; }
+};
+
 struct ReleaseStream {
   void operator()(IStream* stream) const { stream->Release(); }
 };
 struct DisposeImage {
   void operator()(Gdiplus::GpBitmap* image) const { gp::GdipDisposeImage(image); }
 };
+
+// A stream over a copy of the bytes (CreateStreamOnHGlobal, unlike SHCreateMemStream,
+// is exported by name on every Windows that has GDI+).
+std::unique_ptr<IStream, ReleaseStream> StreamOver(std::basic_string_view<std::uint8_t> bytes) {
+  UniqueHandle<GlobalMemoryTraits> copy(GlobalAlloc(GMEM_MOVEABLE, bytes.size()));
+  void* target = copy ? GlobalLock(copy.Get()) : nullptr;
+  if (!target) return nullptr;
+  std::memcpy(target, bytes.data(), bytes.size());
+  GlobalUnlock(copy.Get());
+  IStream* stream = nullptr;
+  if (CreateStreamOnHGlobal(copy.Get(), TRUE, &stream) != S_OK) return nullptr;
+  copy.Release();  // the stream frees it
+  return std::unique_ptr<IStream, ReleaseStream>(stream);
+}
 
 // Copies the decoded pixels straight into the DIB section's rows.
 Bitmap DecodeToDib(Gdiplus::GpBitmap* image) {
@@ -79,7 +99,7 @@ Bitmap LoadPngResource(int id, HMODULE module) {
   if (bytes.empty()) return {};
   const GdiplusSession session;
   if (!session) return {};
-  const std::unique_ptr<IStream, ReleaseStream> stream(SHCreateMemStream(bytes.data(), UINT(bytes.size())));
+  const auto stream = StreamOver(bytes);
   if (!stream) return {};
   Gdiplus::GpBitmap* decoded = nullptr;
   if (gp::GdipCreateBitmapFromStream(stream.get(), &decoded) != Gdiplus::Ok) return {};
