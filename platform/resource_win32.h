@@ -1,9 +1,11 @@
 #pragma once
-// The bytes of one of a module's resources.
+// The bytes of one of a module's resources, and the pictures stored among them.
 #include <windows.h>
 
 #include <cstdint>
 #include <string_view>
+
+#include "platform/gdi_win32.h"
 
 namespace hushwall {
 
@@ -16,5 +18,9 @@ inline std::string_view ResourceText(const char* name, HMODULE module = GetModul
   const auto bytes = ResourceBytes(module, name, MAKEINTRESOURCEA(10));  // RT_RCDATA
   return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
 }
+
+// A PNG picture kept as RCDATA, decoded into a 24-bit DIB section; empty when it is
+// missing or cannot be decoded. Pictures are stored compressed to keep the program small.
+Bitmap LoadPngResource(int id, HMODULE module = GetModuleHandleA(nullptr));
 
 }  // namespace hushwall

@@ -16,9 +16,9 @@
 #define IDI_MOON_7 17
 #define IDI_MOON_COUNT 8
 
-/* The splash picture, 400 x 302, 24 bits per pixel; its top-left pixel is the key. */
+/* The splash picture (RCDATA, PNG), 400 x 302, 24 bits per pixel; its top-left pixel is the key. */
 #define IDB_SPLASH 2000
-/* The About window's tall picture, 77 x 201, 24 bits per pixel. */
+/* The About window's tall picture (RCDATA, PNG), 77 x 201, 24 bits per pixel. */
 #define IDB_ABOUT 2001
 
 #endif

@@ -9,7 +9,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
-host_pkgs=(cmake g++ make googletest libgtest-dev libbenchmark-dev)
+host_pkgs=(cmake g++ make googletest libgtest-dev libbenchmark-dev zlib1g-dev)
 win64_pkgs=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 fonts-wine fonts-liberation)
 common_pkgs=(xvfb xauth x11-apps x11-utils imagemagick nsis zip)
 release_pkgs=(nsis zip g++-mingw-w64-i686-posix binutils-mingw-w64-i686)

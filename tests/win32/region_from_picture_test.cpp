@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "platform/dib_win32.h"
 #include "platform/gdi_win32.h"
+#include "platform/resource_win32.h"
 #include "resources/resource_ids.h"
 #include "ui/windows/region_from_picture_win32.h"
 #include "tests/win32/support/region_per_pixel_win32.h"
@@ -40,32 +42,25 @@ Bitmap DrawPicture(const std::vector<std::string>& rows) {
   return std::move(picture.bitmap);
 }
 
-// The splash picture straight from the resource bytes, without GDI: rows top first.
+// A stored picture as the program decodes it: rows top first.
 struct RawPicture {
   int width = 0, height = 0;
   std::vector<COLORREF> pixels;
   COLORREF At(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
 };
 
-RawPicture RawSplash() {
+RawPicture DecodedPicture(int id) {
   RawPicture raw;
-  HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(IDB_SPLASH), MAKEINTRESOURCEA(2));  // RT_BITMAP
-  if (!found) return raw;
-  const auto* header = static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(nullptr, found)));
-  if (!header || header->biBitCount != 24 || header->biCompression != BI_RGB) return raw;
-  raw.width = header->biWidth;
-  raw.height = header->biHeight;
-  const auto* rows = reinterpret_cast<const unsigned char*>(header) + header->biSize;
-  const int stride = DibStride(raw.width, 24);
-  raw.pixels.resize(std::size_t(raw.width) * raw.height);
-  for (int y = 0; y < raw.height; ++y) {
-    const unsigned char* row = rows + std::size_t(raw.height - 1 - y) * stride;
-    for (int x = 0; x < raw.width; ++x) {
-      raw.pixels[std::size_t(y) * raw.width + x] = RGB(row[x * 3 + 2], row[x * 3 + 1], row[x * 3]);
-    }
-  }
+  PicturePixels read;
+  Bitmap picture = LoadPngResource(id);
+  if (!picture || !ReadPicturePixels(picture.Get(), read)) return raw;
+  raw.width = read.width;
+  raw.height = read.height;
+  for (std::uint32_t p : read.pixels) raw.pixels.push_back(RGB(p >> 16, p >> 8, p));
   return raw;
 }
+
+RawPicture RawSplash() { return DecodedPicture(IDB_SPLASH); }
 
 // Both constructions give the same region, and it holds exactly the non-key pixels.
 void ExpectRegionOfPicture(HBITMAP picture, const std::vector<std::string>& rows) {
@@ -128,6 +123,31 @@ TEST(RegionFromPicture, ManyRunsGiveTheSameRegionAsOneOperationPerRun) {
   Bitmap picture = DrawPicture(rows);
   ASSERT_TRUE(picture);
   ExpectRegionOfPicture(picture.Get(), rows);
+}
+
+// FNV-1a over each pixel's blue, green, red and a zero byte, rows top first.
+std::uint64_t PixelDigest(const RawPicture& picture) {
+  std::uint64_t digest = 0xcbf29ce484222325u;
+  for (COLORREF c : picture.pixels) {
+    for (int byte : {int(GetBValue(c)), int(GetGValue(c)), int(GetRValue(c)), 0}) digest = (digest ^ byte) * 0x100000001b3u;
+  }
+  return digest;
+}
+
+// The digests are those of the uncompressed bitmaps the pictures were once stored as:
+// decoding must give every pixel, the splash's key colour included, unchanged.
+TEST(StoredPictures, DecodeToExactlyThePixelsTheyWereDrawnWith) {
+  struct Row {
+    int id, width, height;
+    std::uint64_t digest;
+  };
+  for (const Row& row : {Row{IDB_SPLASH, 400, 302, 0xc3dae00da02f1f1cu}, Row{IDB_ABOUT, 77, 201, 0xba3855ab25d38802u}}) {
+    const RawPicture picture = DecodedPicture(row.id);
+    EXPECT_EQ(picture.width, row.width) << row.id;
+    EXPECT_EQ(picture.height, row.height) << row.id;
+    EXPECT_EQ(PixelDigest(picture), row.digest) << row.id;
+  }
+  EXPECT_FALSE(LoadPngResource(IDI_GREEN_IMG)) << "no such picture";
 }
 
 TEST(SplashPicture, HasTheKeyInItsCornersAndHolesInside) {

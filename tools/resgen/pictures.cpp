@@ -292,7 +292,7 @@ resgen::Bytes MakeSplash() {
   DrawName(canvas, 192, 112, 2.35);
   canvas.Fill({186, 160, 390, 170}, Strokes({{{0, 0}, {190, 0}}}, 192, 164, 1, 1.2), Solid(kGold));
 
-  return resgen::Bmp24(canvas.ToImage(kKey));
+  return resgen::Png24(canvas.ToImage(kKey));
 }
 
 // ---- the About picture ----
@@ -317,7 +317,7 @@ resgen::Bytes MakeAboutPicture() {
   canvas.Fill(all, Strokes({{{0, 0}, {0, 14}}, {{8, 0}, {8, 14}}, {{0, 7}, {8, 7}}}, cx - 5.6, 45, 1.4, 1.5),
               Solid(kGold));
   canvas.Fill(all, Strokes({{{0, 0}, {57, 0}}}, 10, 150, 1, 1.1), Solid(kGold));
-  return resgen::Bmp24(canvas.ToImage(kKey));
+  return resgen::Png24(canvas.ToImage(kKey));
 }
 
 // ---- the icons ----
@@ -389,8 +389,8 @@ resgen::Bytes MakeMoon5() { return IconFile(MoonPicture(-1.0, true)); }
 
 // Frames 0 and 7 of the animation are the enabled picture and frame 6 repeats
 // frame 5: the resource script names those files twice.
-resgen::Registration splash("splash.bmp", MakeSplash);
-resgen::Registration about("about.bmp", MakeAboutPicture);
+resgen::Registration splash("splash.png", MakeSplash);
+resgen::Registration about("about.png", MakeAboutPicture);
 resgen::Registration enabled("green.ico", MakeEnabled);
 resgen::Registration disabled("red.ico", MakeDisabled);
 resgen::Registration moon1("moon1.ico", MakeMoon1);

@@ -8,6 +8,8 @@
 #include <map>
 #include <string>
 
+#include <zlib.h>
+
 namespace resgen {
 namespace {
 std::map<std::string, Generator>& Registry() {
@@ -67,6 +69,45 @@ Bytes Bmp24(const Image& image) {
   return out;
 }
 
+namespace {
+void PutBe32(Bytes& out, std::uint32_t value) {
+  for (int shift = 24; shift >= 0; shift -= 8) out.push_back((value >> shift) & 255);
+}
+
+void PutChunk(Bytes& out, const char* type, const Bytes& data) {
+  PutBe32(out, std::uint32_t(data.size()));
+  const std::size_t start = out.size();
+  out.insert(out.end(), type, type + 4);
+  out.insert(out.end(), data.begin(), data.end());
+  PutBe32(out, std::uint32_t(crc32(0, out.data() + start, uInt(out.size() - start))));
+}
+}  // namespace
+
+Bytes Png24(const Image& image) {
+  Bytes rows;
+  for (int y = 0; y < image.height; ++y) {
+    rows.push_back(0);  // filter type: none
+    for (int x = 0; x < image.width; ++x) {
+      const std::uint32_t p = image.At(x, y);
+      rows.insert(rows.end(), {std::uint8_t(p >> 16), std::uint8_t(p >> 8), std::uint8_t(p)});
+    }
+  }
+  uLongf packed_size = compressBound(uLong(rows.size()));
+  Bytes packed(packed_size);
+  if (compress2(packed.data(), &packed_size, rows.data(), uLong(rows.size()), Z_BEST_COMPRESSION) != Z_OK) return {};
+  packed.resize(packed_size);
+
+  Bytes header;
+  PutBe32(header, image.width);
+  PutBe32(header, image.height);
+  header.insert(header.end(), {8, 2, 0, 0, 0});  // 8 bits, RGB, deflate, the one filter method, no interlace
+  Bytes out{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  PutChunk(out, "IHDR", header);
+  PutChunk(out, "IDAT", packed);
+  PutChunk(out, "IEND", {});
+  return out;
+}
+
 Bytes Ico32(const Image& image, const std::vector<bool>& opaque) {
   const std::uint32_t mask_stride = ((image.width + 31) / 32) * 4;
   const std::uint32_t image_size = 40 + image.width * image.height * 4 + mask_stride * image.height;
@@ -119,6 +160,10 @@ int main(int argc, char** argv) {
   }
   for (const auto& [name, generate] : resgen::Registry()) {
     resgen::Bytes bytes = generate();
+    if (bytes.empty()) {
+      std::fprintf(stderr, "resgen: cannot make %s\n", name.c_str());
+      return 1;
+    }
     std::string path = std::string(argv[1]) + "/" + name;
     std::ofstream file(path, std::ios::binary);
     file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));

@@ -45,6 +45,9 @@ std::uint32_t Pack(Colour c);
 
 // A Windows .bmp file, 24 bits per pixel, bottom-up.
 Bytes Bmp24(const Image& image);
+// A .png file, 8-bit RGB without filtering (the smallest result for these
+// pictures) and without colour-space chunks, so decoders give the pixels unchanged.
+Bytes Png24(const Image& image);
 // A Windows .ico file with one 32 x 32 (or any size) 32-bit image with alpha taken
 // from `opaque` (false = transparent, AND-mask bit set).
 Bytes Ico32(const Image& image, const std::vector<bool>& opaque);

@@ -6,6 +6,7 @@
 
 #include "controls/button/button_win32.h"
 #include "platform/font_win32.h"
+#include "platform/resource_win32.h"
 #include "resources/button_ids.h"
 #include "resources/resource_ids.h"
 #include "ui/windows/info_texts.h"
@@ -127,8 +128,7 @@ void AboutWindow::CreateControls() {
   // MyButtonDefSkin: the skin of Command1, never shown.
   if (skin_.LoadImageResource(BUTTON_DEFAULT_SKIN_RESOURCE)) skin_.Create(Handle(), 0, 0, false);
   host_.Controls().CreateControls(Handle(), kControls);
-  picture_ = Bitmap(static_cast<HBITMAP>(
-      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_ABOUT), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  picture_ = LoadPngResource(IDB_ABOUT);
   HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_GREEN_IMG));  // shared
   SendMessageA(GetDlgItem(Handle(), kIdIcon), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
   if (auto* ok = dynamic_cast<MyButtonWindow*>(CustomControlOf(GetDlgItem(Handle(), kIdOk)))) {

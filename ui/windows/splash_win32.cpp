@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/form_win32.h"
+#include "platform/resource_win32.h"
 #include "resources/resource_ids.h"
 #include "ui/windows/program_version_win32.h"
 #include "ui/windows/region_from_picture_win32.h"
@@ -51,8 +52,7 @@ void ProcessPendingMessages() {
 }  // namespace
 
 Bitmap LoadSplashPicture() {
-  return Bitmap(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_SPLASH),
-                                                IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  return LoadPngResource(IDB_SPLASH);
 }
 
 bool Splash::PictureBox::Create(HWND parent, HBITMAP picture, int width, int height) {
