@@ -175,7 +175,9 @@ TEST_F(TextFitTest, EveryOneLineCaptionFitsItsControlInItsOwnFont) {
       if (path && (GetWindowLongA(control, GWL_STYLE) & SS_ELLIPSISMASK) != SS_PATHELLIPSIS)
         overflows[window + ": a path"] = "not shortened";
     });
-    if (dpi == 96) EXPECT_EQ(overflows, kKnownOverflows) << "texts wider than their controls, in pixels";
+    if (dpi == 96) {  // figures for 96 dpi only: they grow with the dpi
+      EXPECT_EQ(overflows, kKnownOverflows) << "texts wider than their controls, in pixels";
+    }
     EXPECT_EQ(Names(overflows), Names(kKnownOverflows)) << "texts wider than their controls at " << dpi;
   }
   for (const auto& [window, count] : captions) EXPECT_GT(count, 0) << window;
