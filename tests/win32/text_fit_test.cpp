@@ -58,9 +58,9 @@ int RoomFor(HWND control, HDC dc, const char* text, int dpi) {
   return label && wraps && one_line ? client.right : -1;
 }
 
-// Do not fit even in the face they ask for (Wine's metric-compatible Tahoma): the
-// labels wrap at the blanks before their colons, which fall out of sight. Each stays
-// here, with its figures at 96 dots per inch, until its layout changes.
+// Do not fit even in the face they ask for (Wine's metric-compatible Tahoma, 96 dots
+// per inch): the labels wrap at the blanks before their colons, which fall out of
+// sight. Each stays here, with its figures, until its layout changes.
 const std::map<std::string, std::string> kKnownOverflows = {
     {"About: Email    :", "43 of 41"}, {"About: URL1     :", "44 of 41"},
     {"About: URL2     :", "44 of 33"}, {std::string("About: ") + about_texts::kVersionLine, "66 of 64"}};
@@ -82,9 +82,12 @@ class TextFitTest : public ::testing::Test {
     (program_ = new Program)->main.Load();
   }
   static void TearDownTestSuite() { delete program_; }
-  using Visitor = std::function<void(const std::string& window, HWND control, HDC dc, HFONT font)>;
-  // Each window is first told that its dpi changed, as Windows does when it moves to
-  // another screen.
+  using Visitor = std::function<void(const std::string& window, HWND control, HDC dc, HFONT font, int dpi)>;
+  // At each dpi, each window is first told that its dpi changed, as Windows does when
+  // it moves to another screen.
+  static void ForEachControl(const Visitor& visit) {
+    for (int dpi : kDpis) ForEachControl(dpi, visit);
+  }
   static void ForEachControl(int dpi, const Visitor& visit) {
     frmMain& main = program_->main;
     Splash& splash = program_->splash;
@@ -111,7 +114,7 @@ class TextFitTest : public ::testing::Test {
         HFONT font = skinned ? owned.Get() : reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
         MemoryDc dc(CreateCompatibleDC(nullptr));
         SelectGuard selected(dc.Get(), font);
-        if (font) visit(name, control, dc.Get(), font);
+        if (font) visit(name, control, dc.Get(), font, dpi);
       }
     }
   }
@@ -124,63 +127,51 @@ class TextFitTest : public ::testing::Test {
 
 // The table's controls, and their fonts, as if the window had been opened at the dpi.
 TEST_F(TextFitTest, AWindowToldOfANewDpiLaysItselfOutAgainAtIt) {
-  for (int dpi : kDpis) {
-    ForEachControl(dpi, [dpi](const std::string& window, HWND control, HDC, HFONT font) {
-      Form* form = nullptr;
-      for (HWND parent = GetParent(control); parent && !form; parent = GetParent(parent)) form = FormOf(parent);
-      const ControlDefinition* declared = form ? form->Definition(control) : nullptr;
-      if (!declared) return;
-      RECT place{};
-      GetWindowRect(control, &place);
-      EXPECT_EQ(place.right - place.left, TwipsToPixels(declared->width, dpi)) << window << " " << declared->name << " at " << dpi;
-      LOGFONTA made{};
-      GetObjectA(font, sizeof made, &made);
-      EXPECT_EQ(made.lfHeight, -std::lround(declared->font.size * dpi / 72.0)) << window << " " << declared->name << " at " << dpi;
-    });
-  }
+  ForEachControl([](const std::string& window, HWND control, HDC, HFONT font, int dpi) {
+    Form* form = nullptr;
+    for (HWND parent = GetParent(control); parent && !form; parent = GetParent(parent)) form = FormOf(parent);
+    const ControlDefinition* declared = form ? form->Definition(control) : nullptr;
+    if (!declared) return;
+    RECT place{};
+    GetWindowRect(control, &place);
+    LOGFONTA made{};
+    GetObjectA(font, sizeof made, &made);
+    EXPECT_EQ(place.right - place.left, TwipsToPixels(declared->width, dpi)) << window << " " << declared->name << " at " << dpi;
+    EXPECT_EQ(made.lfHeight, -std::lround(declared->font.size * dpi / 72.0)) << window << " " << declared->name << " at " << dpi;
+  });
 }
 
 TEST_F(TextFitTest, EveryFontTheWindowsAskForIsDrawnInItsOwnFace) {
-  for (int dpi : kDpis) {
-    ForEachControl(dpi, [dpi](const std::string& window, HWND, HDC dc, HFONT font) {
-      LOGFONTA asked{};
-      GetObjectA(font, sizeof asked, &asked);
-      char face[LF_FACESIZE] = {};
-      GetTextFaceA(dc, sizeof face, face);
-      EXPECT_STREQ(face, asked.lfFaceName) << window << ", height " << asked.lfHeight << ", weight " << asked.lfWeight
-                                           << ", at " << dpi;
-    });
-  }
+  ForEachControl([](const std::string& window, HWND, HDC dc, HFONT font, int dpi) {
+    LOGFONTA asked{};
+    GetObjectA(font, sizeof asked, &asked);
+    char face[LF_FACESIZE] = {};
+    GetTextFaceA(dc, sizeof face, face);
+    EXPECT_STREQ(face, asked.lfFaceName) << window << ", height " << asked.lfHeight << ", weight " << asked.lfWeight
+                                         << ", at " << dpi;
+  });
 }
 
-std::vector<std::string> Names(const std::map<std::string, std::string>& texts) {
-  std::vector<std::string> names;
-  for (const auto& [name, figures] : texts) names.push_back(name);
-  return names;
-}
-
+// Figures at 96 dpi, where a text overflows first; a text that overflows only at a
+// higher dpi shows with that dpi.
 TEST_F(TextFitTest, EveryOneLineCaptionFitsItsControlInItsOwnFont) {
+  std::map<std::string, std::string> overflows;
   std::map<std::string, int> captions;
-  for (int dpi : kDpis) {
-    std::map<std::string, std::string> overflows;
-    ForEachControl(dpi, [&](const std::string& window, HWND control, HDC dc, HFONT) {
-      char text[512] = {};
-      GetWindowTextA(control, text, sizeof text);
-      const int room = RoomFor(control, dc, text, dpi), needed = Measure(dc, text).cx;
-      captions[window] += room >= 0;
-      if (room >= 0 && needed > room)
-        overflows[window + ": " + text] = std::to_string(needed) + " of " + std::to_string(room);
-      // A path is as long as the folder it lies in: its label must shorten it.
-      const bool path = std::strlen(text) > 2 && text[1] == ':' && text[2] == '\\';
-      if (path && (GetWindowLongA(control, GWL_STYLE) & SS_ELLIPSISMASK) != SS_PATHELLIPSIS)
-        overflows[window + ": a path"] = "not shortened";
-    });
-    if (dpi == 96) {  // figures for 96 dpi only: they grow with the dpi
-      EXPECT_EQ(overflows, kKnownOverflows) << "texts wider than their controls, in pixels";
-    }
-    EXPECT_EQ(Names(overflows), Names(kKnownOverflows)) << "texts wider than their controls at " << dpi;
-  }
+  ForEachControl([&](const std::string& window, HWND control, HDC dc, HFONT, int dpi) {
+    char text[512] = {};
+    GetWindowTextA(control, text, sizeof text);
+    const int room = RoomFor(control, dc, text, dpi), needed = Measure(dc, text).cx;
+    captions[window] += room >= 0;
+    if (room >= 0 && needed > room)
+      overflows.emplace(window + ": " + text, dpi == 96 ? std::to_string(needed) + " of " + std::to_string(room)
+                                                        : "at " + std::to_string(dpi));
+    // A path is as long as the folder it lies in: its label must shorten it.
+    const bool path = std::strlen(text) > 2 && text[1] == ':' && text[2] == '\\';
+    if (path && (GetWindowLongA(control, GWL_STYLE) & SS_ELLIPSISMASK) != SS_PATHELLIPSIS)
+      overflows[window + ": a path"] = "not shortened";
+  });
   for (const auto& [window, count] : captions) EXPECT_GT(count, 0) << window;
+  EXPECT_EQ(overflows, kKnownOverflows) << "texts wider than their controls, in pixels";
 }
 
 }  // namespace
