@@ -1,5 +1,6 @@
 #include "ui/windows/splash_win32.h"
 
+#include <cstdint>
 #include <span>
 #include <string>
 
@@ -8,6 +9,7 @@
 #include "platform/form_win32.h"
 #include "resources/resource_ids.h"
 #include "ui/windows/program_version_win32.h"
+#include "ui/windows/region_from_picture.h"
 #include "ui/windows/region_from_picture_win32.h"
 
 namespace hushwall {
@@ -37,19 +39,21 @@ void PaintPicture(HDC target, HBITMAP picture) {
   BitBlt(target, 0, 0, info.bmWidth, info.bmHeight, source.Get(), 0, 0, SRCCOPY);
 }
 
-// `picture` at another size, as a DIB section that can be read back.
-Bitmap ScaledPicture(HBITMAP picture, int width, int height, int mode) {
+// `picture` at another size, as a 32-bit top-down DIB section.
+DibSection ScaledPicture(HBITMAP picture, int width, int height, int mode) {
   BITMAP info{};
   GetObjectA(picture, sizeof info, &info);
   DibSection scaled = CreateTopDownDib(width, height, 32);
   MemoryDc target(CreateCompatibleDC(nullptr)), source(CreateCompatibleDC(nullptr));
-  if (!scaled || !target || !source) return Bitmap();
+  if (!scaled || !target || !source) return {};
   SelectGuard into(target.Get(), scaled.bitmap.Get()), from(source.Get(), picture);
   SetStretchBltMode(target.Get(), mode);
   SetBrushOrgEx(target.Get(), 0, 0, nullptr);
   StretchBlt(target.Get(), 0, 0, width, height, source.Get(), 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
   GdiFlush();
-  return std::move(scaled.bitmap);
+  std::span<std::uint32_t> pixels(static_cast<std::uint32_t*>(scaled.bits), std::size_t(width) * height);
+  for (std::uint32_t& pixel : pixels) pixel &= 0x00FFFFFFu;  // not part of the colour
+  return scaled;
 }
 
 // Runs every message already waiting, then returns; a quit request stays queued.
@@ -144,12 +148,18 @@ void Splash::Fit(int dpi) {
   GetObjectA(picture_.Get(), sizeof info, &info);
   const int width = MulDiv(info.bmWidth, dpi, 96), height = MulDiv(info.bmHeight, dpi, 96);
   const bool scaled = width != info.bmWidth || height != info.bmHeight;
-  scaled_ = scaled ? ScaledPicture(picture_.Get(), width, height, HALFTONE) : Bitmap();
+  DibSection smooth = scaled ? ScaledPicture(picture_.Get(), width, height, HALFTONE) : DibSection{};
+  DibSection outline = scaled ? ScaledPicture(picture_.Get(), width, height, COLORONCOLOR) : DibSection{};
+  if (smooth && outline) {
+    const std::size_t count = std::size_t(width) * height;
+    KeepSharpOutline(width, height, {static_cast<std::uint32_t*>(smooth.bits), count},
+                     {static_cast<const std::uint32_t*>(outline.bits), count});
+  }
+  scaled_ = std::move(smooth.bitmap);
   shown_ = scaled_ ? scaled_.Get() : picture_.Get();
   picMainSkin_.Show(shown_, width, height);
-  Bitmap outline = scaled ? ScaledPicture(picture_.Get(), width, height, COLORONCOLOR) : Bitmap();
   // The picture's outline; the window then owns the region.
-  if (HRGN region = RegionFromPicture(outline ? outline.Get() : picture_.Get())) SetWindowRgn(Handle(), region, TRUE);
+  if (HRGN region = RegionFromPicture(outline ? outline.bitmap.Get() : picture_.Get())) SetWindowRgn(Handle(), region, TRUE);
   const int left = GetSystemMetrics(SM_CXSCREEN) / 2 - width / 2;
   const int top = GetSystemMetrics(SM_CYSCREEN) / 2 - height / 2;
   SetWindowPos(Handle(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
