@@ -47,9 +47,9 @@ class Form {
   void Attach(HWND window) { window_ = window; }
 
   // Creates every control of the table inside `window`, converting twips at `dpi`,
-  // by default the window's own. Custom kinds are made by the control registered for them; one
-  // that is not registered is left out. A custom control with a section in `layout`
-  // loads its saved property set from there. The table must outlive the form.
+  // by default the window's own. Custom kinds are made by the control registered for
+  // them; one that is not registered is left out. A custom control with a section in
+  // `layout` loads its saved property set from there. The table must outlive the form.
   void CreateControls(HWND window, std::span<const ControlDefinition> controls,
                       const Layout* layout = nullptr, int dpi = 0);
   // Places and sizes the table's controls, and gives them their fonts, again at `dpi`,

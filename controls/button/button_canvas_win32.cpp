@@ -1,10 +1,10 @@
 #include "controls/button/button_canvas_win32.h"
 
+#include <cmath>
+
 #include "controls/host/picture_box_control_win32.h"
 #include "controls/host/picture_win32.h"
 #include "platform/control_error.h"
-#include <cmath>
-
 #include "platform/font_win32.h"
 
 namespace hushwall {
