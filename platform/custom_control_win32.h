@@ -24,6 +24,8 @@ class CustomControl : public Window {
   virtual const char* TypeName() const = 0;
   // The hosting window was shown again.
   virtual void HostShown() {}
+  // The hosting window lays out at `dpi` dots per inch, from its creation on.
+  virtual void SetDpi(int) {}
 };
 
 // One custom control of a control table, converted to pixels.

@@ -13,10 +13,19 @@ int ScreenDpi() {
   return dpi > 0 ? dpi : 96;
 }
 
-HFONT CreateFontFromDescription(const FontDescription& definition) {
+int WindowDpi(HWND window) {
+  // Looked up, not linked: older Windows and some Wine versions lack it.
+  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+  static const auto get_dpi = reinterpret_cast<GetDpiForWindowFunction>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+  const int dpi = get_dpi && window ? int(get_dpi(window)) : 0;
+  return dpi > 0 ? dpi : ScreenDpi();
+}
+
+HFONT CreateFontFromDescription(const FontDescription& definition, int dpi) {
   LOGFONTA font{};
   // A negative height asks for the character height, which is what points measure.
-  font.lfHeight = -static_cast<LONG>(std::lround(definition.size * ScreenDpi() / 72.0));
+  font.lfHeight = -static_cast<LONG>(std::lround(definition.size * dpi / 72.0));
   font.lfWeight = definition.bold ? FW_BOLD : FW_NORMAL;
   font.lfItalic = definition.italic;
   font.lfUnderline = definition.underline;

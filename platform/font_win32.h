@@ -9,9 +9,15 @@ namespace hushwall {
 // Dots per inch of the screen (96 when it cannot be read): 1440 / dpi is the
 // screen's twips per pixel, dpi / 72 its pixels per point.
 int ScreenDpi();
+// The dpi `window` lays out at: its monitor's where Windows tells it (10 and later),
+// the screen's otherwise.
+int WindowDpi(HWND window);
+// The message Windows sends a window whose dpi changes (WM_DPICHANGED), which these
+// headers, aimed at XP, do not define.
+constexpr UINT kDpiChangedMessage = 0x02E0;
 
-// A GDI font at the screen's resolution; the caller owns it.
-HFONT CreateFontFromDescription(const FontDescription& definition);
+// A GDI font at `dpi` dots per inch; the caller owns it.
+HFONT CreateFontFromDescription(const FontDescription& definition, int dpi = ScreenDpi());
 // The FontDescription of a GDI font; the default one for a null or unreadable handle.
 FontDescription FontDescriptionFromHandle(HFONT font);
 

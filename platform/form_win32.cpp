@@ -9,6 +9,8 @@ namespace hushwall {
 namespace {
 
 constexpr char kPaneClass[] = "HushWallPane";
+constexpr char kFormProperty[] = "HushWall.Form";
+constexpr int kDropDownTwips = 2400;  // a drop-down list's window height includes its open list
 
 // Panes are containers: their children's notifications belong to the window that
 // owns the pane, and the pane draws its own etched border inside its area.
@@ -109,11 +111,18 @@ SIZE OuterSizeForClientTwips(int width_twips, int height_twips, DWORD style, DWO
   return {area.right - area.left, area.bottom - area.top};
 }
 
+Form* FormOf(HWND window) { return static_cast<Form*>(GetPropA(window, kFormProperty)); }
+
+Form::~Form() {
+  if (window_ && FormOf(window_) == this) RemovePropA(window_, kFormProperty);
+}
+
 void Form::CreateControls(HWND window, std::span<const ControlDefinition> controls,
-                          const Layout* layout) {
+                          const Layout* layout, int dpi) {
   Pane::Register();
   window_ = window;
-  dpi_ = ScreenDpi();
+  SetPropA(window, kFormProperty, this);
+  dpi_ = dpi ? dpi : WindowDpi(window);
   layout_ = layout;
   for (const ControlDefinition* definition : CreationOrder(controls))
     controls_.push_back({definition, CreateOne(window, *definition)});
@@ -127,8 +136,7 @@ HWND Form::CreateOne(HWND window, const ControlDefinition& definition) {
   DWORD style = WS_CHILD | kind.style | (definition.visible ? WS_VISIBLE : 0);
   // A pane's object rides in the creation parameters, as for every window class of ours.
   auto pane = definition.kind == ControlKind::Pane ? std::make_unique<Pane>() : nullptr;
-  // A drop-down list's window height includes its open list.
-  const int drop_down = definition.kind == ControlKind::DriveList ? 160 : 0;
+  const int drop_down = definition.kind == ControlKind::DriveList ? TwipsToPixels(kDropDownTwips, dpi_) : 0;
   HWND control = CreateWindowExA(
       kind.ex_style, kind.window_class, definition.caption, style, TwipsToPixels(definition.left, dpi_),
       TwipsToPixels(definition.top, dpi_), TwipsToPixels(definition.width, dpi_),
@@ -137,6 +145,27 @@ HWND Form::CreateOne(HWND window, const ControlDefinition& definition) {
   if (pane) panes_.push_back(std::move(pane));
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(definition.font)), FALSE);
   return control;
+}
+
+void Form::LayOut(int dpi) {
+  dpi_ = dpi;
+  // The old fonts stay alive until every control has its new one.
+  std::vector<CachedFont> old_fonts = std::move(fonts_);
+  fonts_.clear();
+  for (const Created& created : controls_) {
+    Place(created.handle, *created.definition);
+    if (CustomControl* custom = CustomControlOf(created.handle))
+      custom->SetDpi(dpi);
+    else
+      SendMessageA(created.handle, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(created.definition->font)), TRUE);
+  }
+}
+
+void Form::Place(HWND control, const ControlDefinition& definition) const {
+  const int drop_down = definition.kind == ControlKind::DriveList ? TwipsToPixels(kDropDownTwips, dpi_) : 0;
+  SetWindowPos(control, nullptr, TwipsToPixels(definition.left, dpi_), TwipsToPixels(definition.top, dpi_),
+               TwipsToPixels(definition.width, dpi_), TwipsToPixels(definition.height, dpi_) + drop_down,
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HWND Form::CreateCustom(HWND parent, const ControlDefinition& definition) {
@@ -155,6 +184,7 @@ HWND Form::CreateCustom(HWND parent, const ControlDefinition& definition) {
   if (layout_) spec.persisted = layout_->Find(definition.name);
   std::unique_ptr<CustomControl> control = CreateCustomControl(definition.kind, spec);
   if (!control) return nullptr;
+  control->SetDpi(dpi_);
   custom_controls_.push_back(std::move(control));
   return custom_controls_.back()->Handle();
 }
@@ -162,7 +192,7 @@ HWND Form::CreateCustom(HWND parent, const ControlDefinition& definition) {
 HFONT Form::FontFor(const FontDescription& description) {
   for (const CachedFont& cached : fonts_)
     if (cached.description == description) return cached.font.Get();
-  HFONT font = CreateFontFromDescription(description);
+  HFONT font = CreateFontFromDescription(description, dpi_);
   fonts_.push_back({description, hushwall::Font(font)});
   return font;
 }

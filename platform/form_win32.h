@@ -25,6 +25,10 @@ namespace hushwall {
 SIZE OuterSizeForClientTwips(int width_twips, int height_twips, DWORD style, DWORD ex_style,
                              bool has_menu);
 
+class Form;
+// The form whose controls fill `window`, or nullptr.
+Form* FormOf(HWND window);
+
 class Form {
  public:
   // A control found by name.
@@ -35,18 +39,22 @@ class Form {
   };
 
   explicit Form(HWND window = nullptr) : window_(window) {}
+  ~Form();
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
 
   // For forms whose window exists only after them.
   void Attach(HWND window) { window_ = window; }
 
-  // Creates every control of the table inside `window`, converting twips at the
-  // screen's dpi. Custom kinds are made by the control registered for them; one
-  // that is not registered is left out. A custom control with a section in `layout`
-  // loads its saved property set from there. The table must outlive the form.
+  // Creates every control of the table inside `window`, converting twips at `dpi`,
+  // by default the window's own. Custom kinds are made by the control registered for
+  // them; one that is not registered is left out. A custom control with a section in
+  // `layout` loads its saved property set from there. The table must outlive the form.
   void CreateControls(HWND window, std::span<const ControlDefinition> controls,
-                      const Layout* layout = nullptr);
+                      const Layout* layout = nullptr, int dpi = 0);
+  // Places and sizes the table's controls, and gives them their fonts, again at `dpi`,
+  // as if they had been made there.
+  void LayOut(int dpi);
 
   // Names a child control the table did not make and that does not name itself (a
   // picture box or a custom control does), with its kind, such as "Label".
@@ -66,6 +74,7 @@ class Form {
   HWND CreateCustom(HWND parent, const ControlDefinition& definition);
   std::optional<Found> Identify(HWND control) const;
   HFONT FontFor(const FontDescription& description);
+  void Place(HWND control, const ControlDefinition& definition) const;
 
   struct Created {
     const ControlDefinition* definition;

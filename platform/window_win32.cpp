@@ -1,5 +1,7 @@
 #include "platform/window_win32.h"
 
+#include "platform/font_win32.h"
+#include "platform/form_win32.h"
 #include "platform/message_loop_win32.h"
 
 namespace hushwall {
@@ -140,12 +142,25 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_PRINTCLIENT:
       Paint(reinterpret_cast<HDC>(wparam));
       return 0;
+    case kDpiChangedMessage:
+      OnDpiChanged(LOWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
+      return 0;
     default:
       return DefWindowProcA(handle_, message, wparam, lparam);
   }
 }
 
 void Window::Paint(HDC) {}
+
+void Window::DpiChanged(int) {}
+
+void Window::OnDpiChanged(int dpi, const RECT& suggested) {
+  SetWindowPos(handle_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (Form* form = FormOf(handle_)) form->LayOut(dpi);
+  DpiChanged(dpi);
+  InvalidateRect(handle_, nullptr, TRUE);
+}
 
 LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_NCCREATE) {

@@ -57,6 +57,10 @@ class Window {
   // WM_PAINT, the caller's for WM_PRINTCLIENT, so a test can render the window into
   // a bitmap of its own. The default draws nothing.
   virtual void Paint(HDC dc);
+  // After the window has taken its new rectangle and its form's controls their places
+  // and fonts at the new dpi (WM_DPICHANGED): what else it draws at the dpi. The
+  // default does nothing.
+  virtual void DpiChanged(int dpi);
 
   // For a created top-level window with controls: its keys go through the message
   // loop's dialog navigation until it is destroyed, and it keeps the keyboard focus
@@ -70,6 +74,7 @@ class Window {
   // The dialog-box focus handling; false for a message it leaves alone.
   bool HandleDialogFocus(UINT message, WPARAM wparam);
   void RestoreFocus();
+  void OnDpiChanged(int dpi, const RECT& suggested);
 
   HWND handle_ = nullptr;
   int handlers_running_ = 0;

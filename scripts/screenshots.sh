@@ -3,6 +3,7 @@
 # cut to its window: the splash, the main window with each of its panes in front,
 # About, quick help, settings, export and import.
 # Usage: scripts/screenshots.sh [folder, default docs]
+# HUSHWALL_DPI=144 takes them at that display dpi (150 %), in a prefix of its own.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${HUSHWALL_BUILD:-$root/build}
@@ -63,9 +64,12 @@ mkdir -p "$out"
 "$cc" -O2 -o "$program_build/window-driver.exe" "$root/scripts/window-driver.c"
 # The run script's demonstration prefix: without a window manager Wine draws the
 # frames itself, as they are seen on Windows.
-export WINEPREFIX=$program_build/demo-wineprefix
+dpi=${HUSHWALL_DPI:-96}
+export WINEPREFIX=$program_build/demo-wineprefix${HUSHWALL_DPI:+-$dpi}
 "$root/scripts/wine-prefix.sh"
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+# Every program under Wine gets the prefix's dpi, as a dpi-aware one does on Windows.
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
 wineserver -w
 # The settings and file dialogs show the program's folder.
 program=$WINEPREFIX/drive_c/HushWall
@@ -73,5 +77,5 @@ rm -rf "$program"
 mkdir -p "$program"
 cp "$program_build/hushwall.exe" "$program/"
 printf 'Cheap flights - Internet Explorer\r\nCasino bonus - Opera\r\n' >"$program/RemList.dat"
-xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside "$out" "$program"
+xvfb-run -a -s "-screen 0 1600x1200x24" "$0" --inside "$out" "$program"
 wineserver -w 2>/dev/null || true

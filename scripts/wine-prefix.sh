@@ -25,7 +25,7 @@ flock 9
 [ "$(cat "$stamp" 2>/dev/null)" = "$version" ] && exit 0
 
 fonts=/usr/share/wine/fonts  # Debian's fonts-wine
-for font in "$fonts/tahoma.ttf" "$fonts/sserife.fon" /usr/share/fonts/truetype/liberation/LiberationSerif-Regular.ttf; do
+for font in "$fonts/tahoma.ttf" "$fonts/sserife.fon" "$fonts/sseriff.fon" /usr/share/fonts/truetype/liberation/LiberationSerif-Regular.ttf; do
   [ -f "$font" ] || { echo "wine-prefix.sh: $font missing (scripts/install-deps.sh installs it)" >&2; exit 1; }
 done
 
@@ -38,12 +38,13 @@ wineserver -w
 
 # This Wine does not look for its own fonts where fonts-wine puts them, but loads every
 # font in C:\windows\Fonts. MS Sans Serif is a bitmap face: Wine registers it as
-# sserife.fon (the strikes Windows itself uses at 96 dpi) and selects it only once
-# that file is there; its TrueType file holds too few strikes to be chosen alone.
+# sserife.fon (the strikes Windows itself uses at 96 dpi; sseriff.fon holds those for
+# 120 dpi) and selects it only once that file is there; its TrueType file holds too
+# few strikes to be chosen alone.
 # Wine has no Times New Roman: Liberation Serif, from the system, has its metrics.
 windows_fonts=$WINEPREFIX/drive_c/windows/Fonts
 mkdir -p "$windows_fonts"
-cp -f "$fonts"/*.ttf "$fonts/sserife.fon" "$windows_fonts/"
+cp -f "$fonts"/*.ttf "$fonts/sserife.fon" "$fonts/sseriff.fon" "$windows_fonts/"
 
 settings=$(mktemp --suffix=.reg)
 trap 'rm -f "$settings"' EXIT

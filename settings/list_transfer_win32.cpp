@@ -20,7 +20,7 @@ enum ExportId { kIdDrv = 300, kIdDir, kIdExportLabel1, kIdFileName, kIdExportLab
 const ControlDefinition kExportControls[] = {
     {"drv", ControlKind::DriveList, "", nullptr, 0, 0, 2655, 315, true, 1, kPlain, kIdDrv},
     {"dir", ControlKind::FolderList, "", nullptr, 0, 360, 2655, 2565, true, 0, kPlain, kIdDir},
-    {"Label1", ControlKind::Label, "Choose filename:", nullptr, 720, 3000, 1215, 255, true, 4, kPlain,
+    {"Label1", ControlKind::Label, "Choose filename:", nullptr, 720, 3000, 1335, 255, true, 4, kPlain,
      kIdExportLabel1},
     {"txtFileName", ControlKind::TextBox, "PopUps", nullptr, 0, 3240, 1815, 285, true, 2, kPlain, kIdFileName},
     {"Label2", ControlKind::Label, ".psl", nullptr, 1920, 3360, 615, 255, true, 6, kPlain, kIdExportLabel2},

@@ -99,11 +99,17 @@ bool frmSetting::Load(HWND owner) {
 
 void frmSetting::SetInitialStates() {
   for (const char* name : kInitiallyChecked) SendMessageA(form_.Control(name), BM_SETCHECK, BST_CHECKED, 0);
-  HICON icon = static_cast<HICON>(
-      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_GREEN_IMG), IMAGE_ICON, 24, 24, LR_SHARED));
-  if (!icon) return;
+  ShowShields(form_.Dpi());
+}
+
+void frmSetting::ShowShields(int dpi) {
+  const int size = MulDiv(32, dpi, 96);  // the icon's own size at 96 dpi; the control takes it
+  Icon shield(static_cast<HICON>(
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_GREEN_IMG), IMAGE_ICON, size, size, 0)));
+  if (!shield) return;
   for (const char* name : {"Image1", "Image2", "Image3", "Image4"})
-    SendMessageA(form_.Control(name), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    SendMessageA(form_.Control(name), STM_SETICON, reinterpret_cast<WPARAM>(shield.Get()), 0);
+  shield_ = std::move(shield);  // the one shown before goes once nothing shows it
 }
 
 LRESULT frmSetting::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {

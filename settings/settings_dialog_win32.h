@@ -36,6 +36,9 @@ class frmSetting : public SecondaryWindow, private SettingsView {
   void SetEnabled(std::string_view control, bool enabled) override;
 
   void SetInitialStates();
+  // The shields drawn at their size at `dpi`, not stretched from 96 dpi's.
+  void ShowShields(int dpi);
+  void DpiChanged(int dpi) override { ShowShields(dpi); }
   void OnCommand(HWND control, int code);
   LRESULT OnControlColour(HDC dc, HWND control);
   void cmdOK_Click();
@@ -45,6 +48,7 @@ class frmSetting : public SecondaryWindow, private SettingsView {
   SettingsHost& host_;
   SettingsPorts ports_;
   std::string program_path_;
+  Icon shield_;  // the controls only show it
   Form form_;
   SettingsLogic logic_;
   GdiObject<HBRUSH> path_background_;

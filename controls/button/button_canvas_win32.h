@@ -20,6 +20,11 @@ class GdiButtonCanvas : public ButtonCanvas {
   // A new, empty back buffer of the given size.
   void Resize(int width, int height);
   void SetFont(const FontDescription& font);
+  // The button's dpi: its font's, and the skin's scale (at 192 each skin pixel
+  // becomes 2 x 2). The button then measures in 96-dpi pixels, which this canvas
+  // scales, so that its skin pieces and caption keep their proportions.
+  void SetDpi(int dpi) { dpi_ = dpi; }
+  int Dpi() const { return dpi_; }
   HFONT FontHandle() const { return font_.Get(); }
   // Where Present copies to while a paint is in progress; nullptr: the window itself.
   void SetPresentTarget(HDC target) {
@@ -30,8 +35,8 @@ class GdiButtonCanvas : public ButtonCanvas {
   // skips, or a failure before anything was shown).
   void PresentIfNotDone();
 
-  double ScaleWidth() override { return width_; }
-  double ScaleHeight() override { return height_; }
+  double ScaleWidth() override { return width_ / Scale(); }
+  double ScaleHeight() override { return height_ / Scale(); }
   double LineHeight() override;
   double HiMetricToPixelsX(double himetric) override;
   double HiMetricToPixelsY(double himetric) override;
@@ -55,10 +60,18 @@ class GdiButtonCanvas : public ButtonCanvas {
   // The back buffer's DC; throws when there is none (a size GDI refused).
   HDC Dc() const;
   void PrepareDc();
+  double Scale() const { return dpi_ ? dpi_ / 96.0 : 1.0; }
+  // A 96-dpi measure of the button in its pixels: its rounded width and height in
+  // those units stretch to exactly its own, so nothing is left unpainted at its edges.
+  int PxX(std::int32_t units) const;
+  int PxY(std::int32_t units) const;
+  RECT Px(const Rect& rect) const;
+  bool Scaled() const { return dpi_ && dpi_ != 96; }
 
   HWND window_;
   int width_ = 0;
   int height_ = 0;
+  int dpi_ = 0;  // 0: the screen's, unscaled
   Font font_;
   // Declared after the font: the buffer, with the font selected, goes first.
   std::unique_ptr<BackBuffer> buffer_;

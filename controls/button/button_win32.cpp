@@ -272,6 +272,13 @@ void MyButtonWindow::SetCaption(const std::string& text) {
 
 void MyButtonWindow::SetFont(const FontDescription& font) { canvas_.SetFont(font); }
 
+void MyButtonWindow::SetDpi(int dpi) {
+  if (dpi == canvas_.Dpi()) return;
+  canvas_.SetDpi(dpi);
+  canvas_.SetFont(core_.Font());
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
 void MyButtonWindow::SetPointer(std::int16_t pointer, const PictureRef& icon) {
   pointer_ = pointer;
   pointer_icon_ = icon;

@@ -57,6 +57,7 @@ class MyButtonWindow : public CustomControl,
   // The hosting window was shown again: the skin is looked up anew.
   void Shown();
   void HostShown() override { Shown(); }
+  void SetDpi(int dpi) override;
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;

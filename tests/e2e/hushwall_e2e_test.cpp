@@ -115,6 +115,24 @@ class HushWallEndToEnd : public ::testing::Test {
   static inline bool splash_seen_ = false;
 };
 
+// Windows reads these from the program's own manifest: without them it stretches every
+// window as a bitmap at 125 % and more, or runs it as for an older Windows.
+TEST(HushWallManifest, DeclaresPerMonitorDpiAwarenessEveryWindowsFromVistaAndNoElevation) {
+  HMODULE program = LoadLibraryExA((HereDirectory() + "\\hushwall.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(program, nullptr);
+  HRSRC found = FindResourceA(program, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // RT_MANIFEST
+  ASSERT_NE(found, nullptr);
+  const std::string manifest(static_cast<const char*>(LockResource(LoadResource(program, found))),
+                             SizeofResource(program, found));
+  FreeLibrary(program);
+  for (const char* declared :
+       {">true/pm</dpiAware>", ">PerMonitorV2, PerMonitor</dpiAwareness>", "level=\"asInvoker\"",
+        "{e2011457-1546-43c5-a5fe-008deee3d3f0}", "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",
+        "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}", "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",
+        "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"})
+    EXPECT_NE(manifest.find(declared), std::string::npos) << declared;
+}
+
 TEST_F(HushWallEndToEnd, StartsWithTheSplashThenLivesHiddenWithItsCaption) {
   Process& hushwall = HushWall();
   ASSERT_TRUE(hushwall.Started());

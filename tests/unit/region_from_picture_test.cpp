@@ -120,5 +120,14 @@ TEST(PictureRuns, RunsCoverExactlyTheKeptPixelsOfRandomPictures) {
   }
 }
 
+// The smooth picture keeps its own pixels inside; along the outline, where they touch
+// a cut pixel (diagonals too), the sharp picture's.
+TEST(PictureRuns, ASmoothlyGrownPictureTakesItsOutlineFromTheSharpOne) {
+  const Picture sharp = Draw({".....", ".aaaa", ".aaaa", ".aaaa"});
+  Picture smooth = Draw({"sssss", "sssss", "sssss", "sssss"});
+  KeepSharpOutline(sharp.width, sharp.height, smooth.pixels, sharp.pixels);
+  EXPECT_EQ(smooth.pixels, Draw({"sssss", "saaaa", "sasss", "sasss"}).pixels);
+}
+
 }  // namespace
 }  // namespace hushwall

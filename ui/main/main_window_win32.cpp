@@ -98,7 +98,7 @@ void frmMain::CreateControls() {
   host_.Attach(Handle());
   // The buttons draw from the default skin, which lies below the visible area.
   MyButtonWindow::Register();
-  const int dpi = ScreenDpi();
+  const int dpi = WindowDpi(Handle());
   if (default_skin_.LoadImageResource(BUTTON_DEFAULT_SKIN_RESOURCE))
     default_skin_.Create(Handle(), TwipsToPixels(3360, dpi), TwipsToPixels(4440, dpi), false);
   host_.Controls().CreateControls(Handle(), MainWindowControls(), &ButtonLayout());

@@ -200,7 +200,9 @@ void AboutWindow::Paint(HDC dc) {
     MemoryDc source(CreateCompatibleDC(dc));
     SelectGuard selected(source.Get(), picture_.Get());
     const RECT place = InPixels(kPicturePlace, dpi);
-    SetStretchBltMode(dc, COLORONCOLOR);
+    // Grown with the dpi, smoothly; at 96 dpi exactly as drawn.
+    SetStretchBltMode(dc, dpi == 96 ? COLORONCOLOR : HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
     StretchBlt(dc, place.left, place.top, place.right - place.left, place.bottom - place.top, source.Get(), 0, 0,
                info.bmWidth, info.bmHeight, SRCCOPY);
   }

@@ -39,6 +39,8 @@ class AboutWindow : public SecondaryWindow {
  private:
   void CreateControls();
   void PlaceLinks();
+  // The links are found where their labels are now.
+  void DpiChanged(int) override { PlaceLinks(); }
   HWND LinkLabel(AboutLink link) const;
   AboutLink LinkUnderCursor() const;
 

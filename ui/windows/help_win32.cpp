@@ -113,21 +113,27 @@ void HelpWindow::CreateControls() {
 }
 
 void HelpWindow::CreateHelpText() {
-  HWND frame = host_.Controls().Control("Frame1");
-  const int dpi = host_.Controls().Dpi();
-  const int left = TwipsToPixels(kTextPlace.left, dpi), top = TwipsToPixels(kTextPlace.top, dpi);
   HWND box = CreateWindowExA(
       WS_EX_CLIENTEDGE, "EDIT", text::kHelpText,
-      WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, left, top,
-      TwipsToPixels(kTextPlace.right, dpi) - left, TwipsToPixels(kTextPlace.bottom, dpi) - top, frame,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdText)), GetModuleHandleA(nullptr), nullptr);
+      WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0, 0, 0,
+      host_.Controls().Control("Frame1"), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdText)),
+      GetModuleHandleA(nullptr), nullptr);
   // Before the button in the tab order, as it comes first on the window.
   SetWindowPos(box, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  text_font_ = Font(CreateFontFromDescription(kPlain));
-  SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(text_font_.Get()), FALSE);
   SetPropA(box, kOriginalProcedure, reinterpret_cast<HANDLE>(GetWindowLongPtrA(box, GWLP_WNDPROC)));
   SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HelpTextProcedure));
   host_.NameControl(box, "Text1", "TextBox");
+  PlaceHelpText(host_.Controls().Dpi());
+}
+
+void HelpWindow::PlaceHelpText(int dpi) {
+  HWND box = GetDlgItem(host_.Controls().Control("Frame1"), kIdText);
+  const int left = TwipsToPixels(kTextPlace.left, dpi), top = TwipsToPixels(kTextPlace.top, dpi);
+  SetWindowPos(box, nullptr, left, top, TwipsToPixels(kTextPlace.right, dpi) - left,
+               TwipsToPixels(kTextPlace.bottom, dpi) - top, SWP_NOZORDER | SWP_NOACTIVATE);
+  Font replaced = std::move(text_font_);
+  text_font_ = Font(CreateFontFromDescription(kPlain, dpi));
+  SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(text_font_.Get()), TRUE);
 }
 
 LRESULT HelpWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {

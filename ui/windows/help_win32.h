@@ -27,6 +27,8 @@ class HelpWindow : public SecondaryWindow {
  private:
   void CreateControls();
   void CreateHelpText();
+  void PlaceHelpText(int dpi);
+  void DpiChanged(int dpi) override { PlaceHelpText(dpi); }
   LRESULT OnLabelColour(HDC dc, HWND label);
   void cmdCLOSE_Click();
 

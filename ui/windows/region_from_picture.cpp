@@ -26,4 +26,22 @@ std::vector<Rect> FindPictureRuns(int width, int height, std::span<const std::ui
   return runs;
 }
 
+void KeepSharpOutline(int width, int height, std::span<std::uint32_t> smooth, std::span<const std::uint32_t> sharp) {
+  if (sharp.empty() || smooth.size() != sharp.size() || sharp.size() != std::size_t(width) * std::size_t(height)) return;
+  const std::uint32_t key = sharp[0];
+  auto cut = [&](int x, int y) {
+    return x >= 0 && y >= 0 && x < width && y < height && sharp[std::size_t(y) * width + x] == key;
+  };
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const std::size_t at = std::size_t(y) * width + x;
+      if (sharp[at] == key) continue;
+      bool edge = false;
+      for (int dy = -1; dy <= 1 && !edge; ++dy)
+        for (int dx = -1; dx <= 1 && !edge; ++dx) edge = cut(x + dx, y + dy);
+      if (edge) smooth[at] = sharp[at];
+    }
+  }
+}
+
 }  // namespace hushwall

@@ -17,4 +17,10 @@ namespace hushwall {
 // the sizes are negative or do not match the pixel count.
 std::vector<Rect> FindPictureRuns(int width, int height, std::span<const std::uint32_t> pixels);
 
+// A picture grown smoothly mixes the key colour into the kept pixels along its
+// outline. `smooth` and `sharp` (grown by nearest pixel, whose outline is the
+// window's) are the same picture at the same size, laid out as above; every kept
+// pixel of `sharp` next to a cut one (in eight directions) is copied into `smooth`.
+void KeepSharpOutline(int width, int height, std::span<std::uint32_t> smooth, std::span<const std::uint32_t> sharp);
+
 }  // namespace hushwall

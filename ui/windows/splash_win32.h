@@ -48,7 +48,8 @@ class Splash : public Window {
   // picMainSkin: shows the picture and draws the label over it.
   class PictureBox : public Window {
    public:
-    bool Create(HWND parent, HBITMAP picture, int width, int height);
+    bool Create(HWND parent);
+    void Show(HBITMAP picture, int width, int height);
 
    protected:
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
@@ -58,13 +59,17 @@ class Splash : public Window {
     HBITMAP picture_ = nullptr;
   };
 
-  void Load(int width, int height);
-  void CreateVersionLabel();
+  void Load(int dpi);
+  void Fit(int dpi);
+  void DpiChanged(int dpi) override;
+  void CreateVersionLabel(int dpi);
   void tmrPause_Timer();
   void EndPause();
 
   unsigned pause_ms_;
   Bitmap picture_;
+  Bitmap scaled_;  // the picture at the window's dpi, when that is not 96
+  HBITMAP shown_ = nullptr;
   PictureBox picMainSkin_;
   HWND lblVersion_ = nullptr;
   Form form_;  // lblVersion and its font
