@@ -40,6 +40,13 @@ std::vector<ReadyWindow> ReadReadyFile(const std::string& path) {
   return windows;
 }
 
+double Milliseconds(const FILETIME& kernel, const FILETIME& user) {
+  auto ticks = [](const FILETIME& time) {
+    return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+  };
+  return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
+}
+
 }  // namespace
 
 unsigned long long Now() { return popup_sim::ClockMilliseconds(); }
@@ -143,6 +150,20 @@ Memory Session::ProgramMemory() const {
     return {};
   // The commit charge is the private bytes; Wine leaves PrivateUsage at 0.
   return {counters.WorkingSetSize, counters.PagefileUsage};
+}
+
+CpuTimes Session::ProgramCpu() const {
+  CpuTimes times;
+  FILETIME created, exited, kernel, user;
+  if (program_ && GetProcessTimes(program_->Handle(), &created, &exited, &kernel, &user))
+    times.process_ms = Milliseconds(kernel, user);
+  const DWORD thread_id = GetWindowThreadProcessId(main_window_, nullptr);
+  HANDLE thread = OpenThread(THREAD_QUERY_INFORMATION, FALSE, thread_id);
+  if (!thread) return times;
+  if (GetThreadTimes(thread, &created, &exited, &kernel, &user))
+    times.window_thread_ms = Milliseconds(kernel, user);
+  CloseHandle(thread);
+  return times;
 }
 
 bool Session::ListFilesUnchanged() const {
