@@ -1,6 +1,7 @@
 #include "tools/bench/soak_session_win32.h"
 
 #include <psapi.h>
+#include <tlhelp32.h>
 
 #include <chrono>
 #include <fstream>
@@ -45,6 +46,15 @@ double Milliseconds(const FILETIME& kernel, const FILETIME& user) {
     return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
   };
   return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
+}
+
+double ThreadMilliseconds(DWORD thread_id) {
+  HANDLE thread = OpenThread(THREAD_QUERY_INFORMATION, FALSE, thread_id);
+  if (!thread) return 0;
+  FILETIME created, exited, kernel, user;
+  const double used = GetThreadTimes(thread, &created, &exited, &kernel, &user) ? Milliseconds(kernel, user) : 0;
+  CloseHandle(thread);
+  return used;
 }
 
 }  // namespace
@@ -152,17 +162,19 @@ Memory Session::ProgramMemory() const {
   return {counters.WorkingSetSize, counters.PagefileUsage};
 }
 
+// Wine's GetProcessTimes leaves out the running threads of another process, so the
+// program's figure is the sum over its threads.
 CpuTimes Session::ProgramCpu() const {
   CpuTimes times;
-  FILETIME created, exited, kernel, user;
-  if (program_ && GetProcessTimes(program_->Handle(), &created, &exited, &kernel, &user))
-    times.process_ms = Milliseconds(kernel, user);
-  const DWORD thread_id = GetWindowThreadProcessId(main_window_, nullptr);
-  HANDLE thread = OpenThread(THREAD_QUERY_INFORMATION, FALSE, thread_id);
-  if (!thread) return times;
-  if (GetThreadTimes(thread, &created, &exited, &kernel, &user))
-    times.window_thread_ms = Milliseconds(kernel, user);
-  CloseHandle(thread);
+  if (!program_) return times;
+  times.window_thread_ms = ThreadMilliseconds(GetWindowThreadProcessId(main_window_, nullptr));
+  HANDLE threads = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  if (threads == INVALID_HANDLE_VALUE) return times;
+  THREADENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Thread32First(threads, &entry); more; more = Thread32Next(threads, &entry))
+    if (entry.th32OwnerProcessID == program_->Id()) times.process_ms += ThreadMilliseconds(entry.th32ThreadID);
+  CloseHandle(threads);
   return times;
 }
 
