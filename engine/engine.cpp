@@ -63,8 +63,10 @@ void TitleReader::ReleaseHugeBuffer() {
   buffer_.shrink_to_fit();
 }
 
+// The titles of one crowd of huge titles are not kept for good either.
 void DesktopSnapshot::Clear() {
   entries_.clear();
+  if (titles_.capacity() > kKeptTitles) std::string().swap(titles_);
   titles_.clear();
 }
 

@@ -48,6 +48,7 @@ class DesktopSnapshot {
   Window At(int index) const;
 
  private:
+  static constexpr std::size_t kKeptTitles = 1024 * 1024;
   struct Entry {
     WindowHandle handle;
     std::uint32_t style;

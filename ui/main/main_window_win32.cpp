@@ -1,5 +1,7 @@
 #include "ui/main/main_window_win32.h"
 
+#include <utility>
+
 #include "controls/button/button_win32.h"
 #include "platform/program_names.h"
 #include "platform/resource_win32.h"
@@ -385,13 +387,19 @@ void frmMain::CloseAllBrowserWindows() { worker_->RequestCloseAll(); }
 void frmMain::StopScan() {
   KillTimer(Handle(), kWindowCheckTimer);
   ++scan_round_;
+  tick_waiting_ = false;
   engine_.StopJudging();
 }
 
 // The worker walks; this thread judges the whole snapshot in one handler, so no
-// message is handled in the middle of a walk. One walk at a time.
+// message is handled in the middle of a walk. One walk at a time: a tick that comes
+// during one starts the next walk as soon as it has been judged, as a timer overrun
+// by a long tick fires again at once.
 void frmMain::tmrWindowCheck_Timer() {
-  if (walk_pending_) return;
+  if (walk_pending_) {
+    tick_waiting_ = true;
+    return;
+  }
   walk_pending_ = true;
   walk_round_ = scan_round_;
   worker_->RequestSnapshot();
@@ -404,6 +412,7 @@ void frmMain::OnSnapshot() {
     SyncViews();
   }
   walk_pending_ = false;
+  if (std::exchange(tick_waiting_, false)) tmrWindowCheck_Timer();
 }
 
 void frmMain::OnLoggedBlock() {

@@ -147,6 +147,7 @@ class frmMain : public Window, private BlockListener, private ListCommandHost, p
   std::string load_report_;
   std::unique_ptr<DesktopWorker> worker_;
   bool walk_pending_ = false;
+  bool tick_waiting_ = false;
   // Raised whenever blocking stops, so a walk asked for before is not judged.
   unsigned scan_round_ = 0;
   unsigned walk_round_ = 0;
