@@ -13,11 +13,17 @@ DesktopWorker::DesktopWorker(WindowSystem& desktop, HWND window, UINT message)
   if (wake_) thread_.Reset(CreateThread(nullptr, 0, ThreadStart, this, 0, nullptr));
 }
 
+// Reading the title of one of this thread's own windows sends it WM_GETTEXT, so the
+// wait answers sent messages.
 DesktopWorker::~DesktopWorker() {
   if (!thread_) return;
   stop_ = true;
   SetEvent(wake_.Get());
-  WaitForSingleObject(thread_.Get(), INFINITE);
+  HANDLE thread = thread_.Get();
+  while (MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
+    MSG message;
+    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  }
 }
 
 void DesktopWorker::RequestSnapshot() { Ask(kSnapshot); }

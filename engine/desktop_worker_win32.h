@@ -15,7 +15,8 @@ class DesktopWorker {
  public:
   // Each snapshot is announced by posting `message` to `window`.
   DesktopWorker(WindowSystem& desktop, HWND window, UINT message);
-  // Ends the walk at its next window and waits for the thread.
+  // Ends the walk at its next window and waits for the thread, answering messages
+  // sent meanwhile.
   ~DesktopWorker();
   DesktopWorker(const DesktopWorker&) = delete;
   DesktopWorker& operator=(const DesktopWorker&) = delete;
