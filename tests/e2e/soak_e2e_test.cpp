@@ -115,7 +115,8 @@ INSTANTIATE_TEST_SUITE_P(Hostile, SoakScenario,
 // Commands sent to the program while its scan walks 2,000 windows, one after another
 // on one program. A command that opens boxes opens `boxes` of them, the next asked
 // for while the last is open; each is answered with `answer`. While a box is open the
-// program answers, and scans if blocking is on after it.
+// program answers, and scans if blocking is on after it. Disable comes twice: a walk
+// is under way at most moments, not at all.
 // kBusy: blocking, but each scan now closes and logs 202 windows, with an alert each,
 // too slowly for the closes of the listed window to be counted.
 enum class After { kBlocking, kBusy, kStopped, kEnded };
@@ -136,6 +137,8 @@ constexpr WPARAM Click(int id) { return MAKEWPARAM(id, BN_CLICKED); }
 TEST(CommandsDuringAWalk, TakeEffectWholeAndNeverHoldTheScan) {
   using hushwall::MenuCommand;
   const WalkCommand commands[] = {
+      {"Disable", WM_COMMAND, Menu(MenuCommand::DisablePopup), 0, 0, 0, After::kStopped, -1, -1},
+      {"Enable", WM_COMMAND, Menu(MenuCommand::EnablePopup), 0, 0, 0, After::kBlocking, -1, -1},
       {"Disable", WM_COMMAND, Menu(MenuCommand::DisablePopup), 0, 0, 0, After::kStopped, -1, -1},
       {"Close all twice, while disabled", WM_COMMAND, Click(hushwall::kIdCloseAll), hushwall::kIdCloseAll, 2,
        IDYES, After::kStopped, -1, 2},
