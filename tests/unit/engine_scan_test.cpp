@@ -266,9 +266,8 @@ TEST(RulePass, AListEditedDuringTheAlertBoxEndsThePassSafely) {
 TEST(RulePass, StoppedInsideTheAlertBoxJudgesNothingMore) {
   sim::Rig rig;
   rig.sound.resource_present = false;
-  for (const char* entry : {"a", "b"}) rig.state.RemoveList().Append(entry);
-  rig.desktop.Add("One - Opera", kNoMax);
-  rig.desktop.Add("Two - Opera", kNoMax);
+  rig.state.RemoveList().Append("a");
+  for (const char* title : {"One - Opera", "Two - Opera"}) rig.desktop.Add(title, kNoMax);
   rig.sound.on_report = [&] { rig.engine.StopJudging(); };
   rig.engine.Tick();
   EXPECT_EQ(rig.state.BlockedCount(), 1);

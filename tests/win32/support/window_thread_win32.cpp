@@ -15,8 +15,7 @@ WindowThread::~WindowThread() {
   thread_.join();
 }
 
-// A sent message is handled before the posted ones, so the thread empties its queue
-// before it answers.
+// Sent messages overtake posted ones: the thread empties its queue before it answers.
 void WindowThread::Flush() const { SendMessageA(handles_.front(), kFlushMessage, 0, 0); }
 
 LRESULT CALLBACK WindowThread::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
