@@ -5,36 +5,21 @@
 namespace hushwall {
 namespace {
 
-// A walk over a crowded desktop can outlast a tick's period, and a program that sends
-// this thread a message waits for it: sent messages are answered between two windows
-// this often. Posted ones (input, timers) wait for the walk's end.
-constexpr DWORD kAnswerSentEveryMs = 20;
-
 struct Walk {
   WindowSystem::Visitor visit;
   void* context;
-  DWORD answered_at;
 };
 
-void AnswerSentMessages(Walk& walk) {
-  const DWORD now = GetTickCount();
-  if (now - walk.answered_at < kAnswerSentEveryMs) return;
-  walk.answered_at = now;
-  MSG message;
-  PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-}
-
 BOOL CALLBACK VisitOne(HWND window, LPARAM walk_address) {
-  Walk& walk = *reinterpret_cast<Walk*>(walk_address);
-  AnswerSentMessages(walk);
-  walk.visit(walk.context, FromHwnd(window));
+  const Walk* walk = reinterpret_cast<const Walk*>(walk_address);
+  walk->visit(walk->context, FromHwnd(window));
   return TRUE;
 }
 
 }  // namespace
 
 void Win32Desktop::ForEachTopLevelWindow(Visitor visit, void* context) {
-  Walk walk{visit, context, GetTickCount()};
+  Walk walk{visit, context};
   EnumWindows(VisitOne, reinterpret_cast<LPARAM>(&walk));
 }
 

@@ -2,8 +2,9 @@
 // The blocking engine: the scan tick over the desktop's top-level windows, the block
 // rules and the close action, the alert sound and closing all browser windows.
 #include <array>
+#include <atomic>
 #include <cstdint>
-#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -14,6 +15,67 @@ namespace hushwall {
 
 // Case-sensitive: "Opera", "Netscape" or "Internet Explorer" anywhere in the title.
 bool IsBrowserTitle(std::string_view title);
+
+// Reads window titles into a buffer kept between reads, so a steady walk needs no
+// new memory; one reader per thread.
+class TitleReader {
+ public:
+  std::string_view Read(WindowSystem& desktop, WindowHandle window);
+  // One huge title, of a window that may be long gone, would otherwise hold its
+  // memory for good.
+  void ReleaseHugeBuffer();
+
+ private:
+  static constexpr std::size_t kKeptBuffer = 64 * 1024;
+  // Reads into the buffer, grown to `limit` first; returns the count copied.
+  int Copy(WindowSystem& desktop, WindowHandle window, int limit);
+
+  std::vector<char> buffer_;
+};
+
+// What one walk read of the desktop: its browser windows in the walk's order, each
+// with its title and style word.
+class DesktopSnapshot {
+ public:
+  struct Window {
+    WindowHandle handle;
+    std::uint32_t style;
+    std::string_view title;
+  };
+  void Clear();
+  void Add(WindowHandle handle, std::string_view title, std::uint32_t style);
+  int Count() const { return static_cast<int>(entries_.size()); }
+  Window At(int index) const;
+
+ private:
+  static constexpr std::size_t kKeptTitles = 1024 * 1024;
+  struct Entry {
+    WindowHandle handle;
+    std::uint32_t style;
+    std::size_t start, length;
+  };
+  std::vector<Entry> entries_;
+  std::string titles_;  // one after another, so a steady walk needs no new memory
+};
+
+// The two walks over the desktop. A set `stop` leaves the windows not yet visited
+// unread.
+class DesktopReader {
+ public:
+  explicit DesktopReader(WindowSystem& desktop) : desktop_(desktop) {}
+  void Read(DesktopSnapshot& snapshot, const std::atomic<bool>* stop = nullptr);
+  // Posts a close request to every browser window.
+  void CloseBrowserWindows(const std::atomic<bool>* stop = nullptr);
+
+ private:
+  void ReadOne(WindowHandle window);
+  void CloseOne(WindowHandle window);
+
+  WindowSystem& desktop_;
+  TitleReader titles_;
+  DesktopSnapshot* snapshot_ = nullptr;
+  const std::atomic<bool>* stop_ = nullptr;
+};
 
 // The sound's bytes, replaced at every play. Two slots: the next sound is loaded
 // into the idle one, so the bytes of a sound still playing stay valid until the
@@ -47,28 +109,24 @@ class BlockingEngine {
   BlockingEngine(const BlockingEngine&) = delete;
   BlockingEngine& operator=(const BlockingEngine&) = delete;
 
-  // One tick of the scan timer: PruneSeenList, then InspectWindow for every window.
+  // One tick of the scan timer on this thread: a walk, then Judge.
   void Tick();
+  // PruneSeenList, then the rules and the seen list for each window of the walk.
+  // A message box inside an alert runs a message loop: a judgement asked for inside
+  // it is skipped, and StopJudging ends this one at once.
+  void Judge(const DesktopSnapshot& snapshot);
+  void StopJudging() { stopped_ = true; }
   // Posts a close request to every browser window; touches no list, count or flag.
   void CloseAllBrowserWindows();
-  bool Walking() const { return walking_; }
   void StopSound();
 
   void PruneSeenList();
-  void InspectWindow(WindowHandle window);
-  void CloseBrowserWindow(WindowHandle window);
   void BlockAlert();
   void PlayResourceSound(const char* name, const char* type);
 
  private:
-  static constexpr std::size_t kKeptTitleBuffer = 64 * 1024;
-  std::string_view ReadTitle(WindowHandle window);
-  // Reads into the kept buffer, grown to `limit` first; returns the count copied.
-  int CopyTitle(WindowHandle window, int limit);
-  void ReleaseHugeTitleBuffer();
-  void ApplyBlockRules(WindowHandle window, std::string_view title);
-  // `style` caches the window's style word for the pass: read when first needed.
-  bool FailsActiveStyleRule(WindowHandle window, std::optional<std::uint32_t>& style);
+  void ApplyBlockRules(WindowHandle window, std::string_view title, std::uint32_t style);
+  bool FailsActiveStyleRule(std::uint32_t style) const;
   void SilentBlock(WindowHandle window);
   void LoggedBlock(WindowHandle window, std::string_view title);
 
@@ -78,15 +136,13 @@ class BlockingEngine {
   LogClock& clock_;
   BlockListener& listener_;
 
-  std::vector<char> title_buffer_;  // reused, so a quiet tick needs no new memory
+  DesktopReader reader_;
+  DesktopSnapshot snapshot_;
   SoundBuffer sound_buffer_;
   unsigned play_flags_ = kPlayFlags;
   bool sound_started_ = false;
-  // Messages handled inside a walk (a modal message box's loop in an alert, or the
-  // desktop answering sent messages) can ask for the next tick while this one is
-  // still walking; that tick is skipped.
-  bool walking_ = false;
-  bool close_all_waiting_ = false;
+  bool judging_ = false;
+  bool stopped_ = false;
 };
 
 }  // namespace hushwall

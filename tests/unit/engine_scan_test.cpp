@@ -186,6 +186,26 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<RuleCase>& info) { return info.param.name; });
 // clang-format on
 
+// Several browser windows, each judged by its own style word under each style rule.
+TEST(RulePass, EachWindowIsJudgedByItsOwnStyle) {
+  const std::uint32_t styles[] = {kAll, kNoMax, kNoMin, kBorder, kDialogFrame, kAll};
+  struct Case { const char* name; RuleFlags flags; int closes[6]; } cases[] = {
+      {"no maximize box", kStart, {0, 1, 0, 1, 1, 0}},
+      {"no minimize box", {1, 0, 1, 0}, {0, 0, 1, 1, 1, 0}},
+      {"no title bar", {1, 0, 0, 1}, {0, 0, 0, 1, 0, 0}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    sim::Rig rig;
+    rig.state.Flags() = c.flags;
+    rig.state.RemoveList().Append("x");
+    std::vector<WindowHandle> windows;
+    for (std::uint32_t style : styles) windows.push_back(rig.desktop.Add("Ad " + std::to_string(windows.size()) + " - Opera", style));
+    rig.engine.Tick();
+    for (std::size_t index = 0; index < windows.size(); ++index)
+      EXPECT_EQ(rig.desktop.CloseRequestsTo(windows[index]), c.closes[index]) << index;
+  }
+}
+
 // A browser window that is destroyed on its first close request, wherever it is
 // listed and whatever its style: it is closed, counted and alerted exactly once, as
 // for one block, however many entries the pass has left.
@@ -244,6 +264,17 @@ TEST(RulePass, AListEditedDuringTheAlertBoxEndsThePassSafely) {
   EXPECT_EQ(rig.state.BlockedCount(), 1);
   EXPECT_EQ(rig.sound.Count("report"), 1);
   EXPECT_EQ(rig.Seen(), Strings{"Ad - Opera"});
+}
+
+TEST(RulePass, StoppedInsideTheAlertBoxJudgesNothingMore) {
+  sim::Rig rig;
+  rig.sound.resource_present = false;
+  rig.state.RemoveList().Append("a");
+  for (const char* title : {"One - Opera", "Two - Opera"}) rig.desktop.Add(title, kNoMax);
+  rig.sound.on_report = [&] { rig.engine.StopJudging(); };
+  rig.engine.Tick();
+  EXPECT_EQ(rig.state.BlockedCount(), 1);
+  EXPECT_EQ(rig.Seen(), Strings{});
 }
 
 TEST(Alert, PlaysTheSoundResourceAtEveryCloseAndKeepsPlayingBytesIntact) {
@@ -314,14 +345,6 @@ TEST(CloseAll, PostsToEveryBrowserWindowAndChangesNothingElse) {
   EXPECT_TRUE(rig.sound.events.empty());
   EXPECT_EQ(rig.listener.logged_blocks, 0);
   EXPECT_EQ(rig.desktop.style_reads, 0);
-}
-
-TEST(CloseAll, AskedForInsideAWalkRunsOnceTheWalkHasEnded) {
-  sim::Rig rig;
-  const WindowHandle ad = rig.desktop.Add("Ad - Opera"), page = rig.desktop.Add("Page - Netscape");
-  rig.desktop.after_copy_title = [&](sim::Window&) { rig.engine.CloseAllBrowserWindows(); };
-  rig.engine.Tick();
-  EXPECT_EQ(rig.desktop.posted, (std::vector<WindowHandle>{ad, page}));
 }
 
 }  // namespace

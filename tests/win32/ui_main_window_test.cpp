@@ -3,11 +3,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <atomic>
 #include <chrono>
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "controls/button/button_win32.h"
@@ -528,42 +526,6 @@ TEST_F(MainWindowTest, TrayMouseMessagesOpenTheMenuOrShowTheWindow) {
         << "a WM_NULL follows the closed menu";
     EXPECT_FALSE(IsWindowVisible(window.Handle())) << "dismissing the menu changes nothing";
   }
-}
-
-// Each window of the scan takes 30 ms until the click, sent from another thread, has
-// been answered: a scan that answers only at its end never sees the answer, and one
-// that opened the menu inside would hold the scan until the menu closed.
-TEST_F(MainWindowTest, ATrayClickSentDuringAScanIsAnsweredInItAndOpensTheMenuAfterIt) {
-  Load();
-  std::vector<HWND> windows(20);
-  for (HWND& made : windows) made = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 1, 1, 0, 0, 0, 0);
-  std::atomic<bool> answered{false};
-  bool answered_inside = false, menu_inside = false;
-  std::thread sender;
-  int scan = 0;  // the first scan's pass; later ones may run inside the menu's loop
-  services.desktop.on_visit = [&] {
-    if (!sender.joinable()) {
-      scan = services.desktop.passes;
-      sender = std::thread([&] {
-        DWORD_PTR ignored;
-        answered = SendMessageTimeoutA(window.TrayOwner(), 0x0200, 1, 0x0205, SMTO_NORMAL, 5000, &ignored);
-      });
-    }
-    if (services.desktop.passes != scan) return;
-    if (!answered) Sleep(30);
-    answered_inside = answered_inside || answered;
-    menu_inside = menu_inside || menu_seen;
-  };
-  menu_seen = false;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 100, WhileMenuIsOpen);
-  ASSERT_TRUE(WaitForTicks(1));
-  services.desktop.on_visit = nullptr;
-  sender.join();
-  EXPECT_TRUE(PumpUntil([] { return menu_seen; }));
-  KillTimer(nullptr, timer);
-  for (HWND made : windows) DestroyWindow(made);
-  EXPECT_TRUE(answered_inside);
-  EXPECT_FALSE(menu_inside);
 }
 
 TEST_F(MainWindowTest, ExitAsksAndOnYesRemovesTheIconAndEnds) {

@@ -1,6 +1,7 @@
 #include "tools/bench/soak_session_win32.h"
 
 #include <psapi.h>
+#include <tlhelp32.h>
 
 #include <chrono>
 #include <fstream>
@@ -38,6 +39,22 @@ std::vector<ReadyWindow> ReadReadyFile(const std::string& path) {
     windows.push_back({reinterpret_cast<HWND>(std::stoull(handle, nullptr, 16)), handle, title});
   }
   return windows;
+}
+
+double Milliseconds(const FILETIME& kernel, const FILETIME& user) {
+  auto ticks = [](const FILETIME& time) {
+    return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+  };
+  return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
+}
+
+double ThreadMilliseconds(DWORD thread_id) {
+  HANDLE thread = OpenThread(THREAD_QUERY_INFORMATION, FALSE, thread_id);
+  if (!thread) return 0;
+  FILETIME created, exited, kernel, user;
+  const double used = GetThreadTimes(thread, &created, &exited, &kernel, &user) ? Milliseconds(kernel, user) : 0;
+  CloseHandle(thread);
+  return used;
 }
 
 }  // namespace
@@ -143,6 +160,22 @@ Memory Session::ProgramMemory() const {
     return {};
   // The commit charge is the private bytes; Wine leaves PrivateUsage at 0.
   return {counters.WorkingSetSize, counters.PagefileUsage};
+}
+
+// Wine's GetProcessTimes leaves out the running threads of another process, so the
+// program's figure is the sum over its threads.
+CpuTimes Session::ProgramCpu() const {
+  CpuTimes times;
+  if (!program_) return times;
+  times.window_thread_ms = ThreadMilliseconds(GetWindowThreadProcessId(main_window_, nullptr));
+  HANDLE threads = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  if (threads == INVALID_HANDLE_VALUE) return times;
+  THREADENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Thread32First(threads, &entry); more; more = Thread32Next(threads, &entry))
+    if (entry.th32OwnerProcessID == program_->Id()) times.process_ms += ThreadMilliseconds(entry.th32ThreadID);
+  CloseHandle(threads);
+  return times;
 }
 
 bool Session::ListFilesUnchanged() const {

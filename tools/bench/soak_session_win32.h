@@ -23,6 +23,12 @@ struct Memory {
   std::size_t private_bytes = 0;
 };
 
+// CPU time used so far, kernel and user, in milliseconds.
+struct CpuTimes {
+  double window_thread_ms = 0;  // the thread of the main window
+  double process_ms = 0;
+};
+
 struct ReadyWindow {
   HWND handle;
   std::string handle_text;  // as popup-sim writes it
@@ -52,6 +58,7 @@ class Session {
   // milliseconds; negative when it does not answer within the timeout.
   double AnswerMilliseconds(unsigned timeout_ms) const;
   Memory ProgramMemory() const;
+  CpuTimes ProgramCpu() const;
   bool ProgramRunning() const { return program_ && program_->Running(); }
   // The program writes its list files only on the user's command.
   bool ListFilesUnchanged() const;

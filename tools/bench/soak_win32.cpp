@@ -33,8 +33,11 @@ struct Result {
   std::string failure;
   soak::CloseFigures closes;
   double slowest_answer_ms = 0;
+  double answer_p99_ms = 0;  // one disturbed sample on a shared host moves only the slowest
   int unanswered = 0;
   MemoryFigures memory;
+  double window_thread_share = 0;  // of one core over the period, in percent
+  double process_share = 0;
   bool files_unchanged = false;
   bool running = false;
 };
@@ -56,12 +59,26 @@ Result Run(const soak::Scenario& scenario, unsigned seconds) {
     return result;
   }
   const unsigned long long end = start + seconds * 1000ULL;
+  std::vector<double> answers;
+  const soak::CpuTimes cpu_start = session.ProgramCpu();
+  const unsigned long long cpu_start_at = soak::Now();
   while (soak::Now() < end && session.ProgramRunning()) {
     const double answer = session.AnswerMilliseconds(kAnswerTimeoutMs);
     if (answer < 0) ++result.unanswered;
-    result.slowest_answer_ms = std::max(result.slowest_answer_ms, answer < 0 ? kAnswerTimeoutMs : answer);
+    answers.push_back(answer < 0 ? kAnswerTimeoutMs : answer);
     result.memory.Add(session.ProgramMemory());
     Sleep(kSamplePeriodMs);
+  }
+  std::sort(answers.begin(), answers.end());
+  if (!answers.empty()) {
+    result.slowest_answer_ms = answers.back();
+    result.answer_p99_ms = answers[answers.size() * 99 / 100];
+  }
+  const soak::CpuTimes cpu_end = session.ProgramCpu();
+  const double elapsed = static_cast<double>(soak::Now() - cpu_start_at);
+  if (elapsed > 0) {
+    result.window_thread_share = 100.0 * (cpu_end.window_thread_ms - cpu_start.window_thread_ms) / elapsed;
+    result.process_share = 100.0 * (cpu_end.process_ms - cpu_start.process_ms) / elapsed;
   }
   result.closes = soak::FiguresFor(session.CloseTimes(), session.Windows().front().handle_text, start,
                                    std::min(end, soak::Now()));
@@ -74,8 +91,8 @@ double Megabytes(std::size_t bytes) { return static_cast<double>(bytes) / (1024.
 
 void PrintTable(const std::vector<Result>& results, unsigned seconds) {
   std::printf("\n%u s per scenario; memory in MB as start/peak/end\n", seconds);
-  std::printf("%-13s %9s %8s %9s %20s %20s %6s %7s\n", "scenario", "closes/s", "gap ms", "answer ms",
-              "working set", "private bytes", "lists", "running");
+  std::printf("%-13s %9s %8s %9s %7s %7s %7s %20s %20s %6s %7s\n", "scenario", "closes/s", "gap ms",
+              "answer ms", "p99 ms", "ui cpu%", "cpu%", "working set", "private bytes", "lists", "running");
   for (const Result& result : results) {
     if (!result.failure.empty()) {
       std::printf("%-13s failed: %s\n", result.name.c_str(), result.failure.c_str());
@@ -87,15 +104,17 @@ void PrintTable(const std::vector<Result>& results, unsigned seconds) {
     std::snprintf(private_bytes, sizeof private_bytes, "%.1f/%.1f/%.1f",
                   Megabytes(result.memory.start.private_bytes), Megabytes(result.memory.peak.private_bytes),
                   Megabytes(result.memory.end.private_bytes));
-    std::printf("%-13s %9.2f %8llu %9.1f %20s %20s %6s %7s\n", result.name.c_str(), result.closes.per_second,
-                result.closes.longest_gap_ms, result.slowest_answer_ms, working_set, private_bytes,
+    std::printf("%-13s %9.2f %8llu %9.1f %7.1f %7.1f %7.1f %20s %20s %6s %7s\n", result.name.c_str(),
+                result.closes.per_second, result.closes.longest_gap_ms, result.slowest_answer_ms, result.answer_p99_ms,
+                result.window_thread_share, result.process_share, working_set, private_bytes,
                 result.files_unchanged ? "same" : "CHANGED", result.running ? "yes" : "NO");
     if (result.unanswered) std::printf("%-13s %d messages unanswered within %u ms\n", "", result.unanswered,
                                        kAnswerTimeoutMs);
   }
   std::printf("\ncloses/s and gap: close requests to the listed window (5 a second is every scan);\n"
-              "answer: slowest WM_NULL round trip, sampled every %u ms; lists: RemList.dat and\n"
-              "Blocked.log byte for byte as prepared.\n",
+              "answer: slowest WM_NULL round trip, sampled every %u ms, and its 99th percentile; ui cpu%%: the main window's\n"
+              "thread's share of one core over the period, cpu%%: the whole program's; lists:\n"
+              "RemList.dat and Blocked.log byte for byte as prepared.\n",
               kSamplePeriodMs);
 }
 

@@ -1,5 +1,7 @@
 #include "ui/main/main_window_win32.h"
 
+#include <utility>
+
 #include "controls/button/button_win32.h"
 #include "platform/program_names.h"
 #include "platform/resource_win32.h"
@@ -59,6 +61,7 @@ frmMain::frmMain(ProgramPorts ports)
 
 frmMain::~frmMain() {
   if (!Handle()) return;
+  worker_.reset();
   RemoveDialogWindow(Handle());
   KillTimer(Handle(), kWindowCheckTimer);
   KillTimer(Handle(), kAnimateTimer);
@@ -90,6 +93,7 @@ void frmMain::Load() {
   TabStopsOnlyIn("Frame3");  // the blocked pane lies on top of the other two
   EnableDialogKeys();
   LoadStep();
+  worker_ = std::make_unique<DesktopWorker>(ports_.desktop, Handle(), kSnapshotMessage);
   // The first scan comes once the load step has returned.
   SetTimer(Handle(), kWindowCheckTimer, kScanPeriodMs, nullptr);
 }
@@ -202,8 +206,16 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case kReportLoadMessage:
       ReportPartialLoad();
       return 0;
+    case kSnapshotMessage:
+      OnSnapshot();
+      return 0;
     case WM_ENDSESSION:
-      if (wparam) UnloadStep();
+      // The session's last moments undo nothing of the unload: no sound, no animation.
+      if (wparam) {
+        StopScan();
+        KillTimer(Handle(), kAnimateTimer);
+        UnloadStep();
+      }
       return 0;
     default:
       if (message == taskbar_created_ && taskbar_created_ != 0) {
@@ -226,12 +238,7 @@ LRESULT CALLBACK frmMain::TrayOwnerProcedure(HWND window, UINT message, WPARAM w
   auto* self = static_cast<frmMain*>(GetPropA(window, kTrayOwnerProperty));
   if (!self) return DefWindowProcA(window, message, wparam, lparam);
   if (message == kTrayCallbackMessage) {
-    // A click sent while a scan walks is handled after the walk: a menu opened inside
-    // it would hold the walk, and blocking, until closed.
-    if (self->engine_.Walking() && (InSendMessageEx(nullptr) & (ISMEX_SEND | ISMEX_NOTIFY)) != 0)
-      PostMessageA(window, message, wparam, lparam);
-    else
-      self->OnTrayMouse(TrayMouseMessage(static_cast<std::uint32_t>(lparam)));
+    self->OnTrayMouse(TrayMouseMessage(static_cast<std::uint32_t>(lparam)));
     return 0;
   }
   if (message == WM_NCDESTROY) {
@@ -324,7 +331,7 @@ void frmMain::ShowMainWindow() {
 void frmMain::HideMainWindow() { ShowWindow(Handle(), SW_HIDE); }
 
 void frmMain::Disable() {
-  KillTimer(Handle(), kWindowCheckTimer);
+  StopScan();
   // A running animation would end on the green picture while blocking is off.
   KillTimer(Handle(), kAnimateTimer);
   animation_.Stop();
@@ -377,11 +384,39 @@ void frmMain::Tell(const std::string& text, const std::string& title) {
 bool frmMain::SaveRemoveList() { return ports_.lists.SaveRemoveList(Handle(), state_); }
 bool frmMain::SaveBlockedLog() { return ports_.lists.SaveBlockedLog(Handle(), state_); }
 bool frmMain::EraseBlockedLog() { return ports_.lists.EraseBlockedLog(Handle(), state_); }
-void frmMain::CloseAllBrowserWindows() { engine_.CloseAllBrowserWindows(); }
+void frmMain::CloseAllBrowserWindows() { worker_->RequestCloseAll(); }
 
+// Blocking stops for every window not yet judged: a walk already asked for is
+// dropped, and one being judged (inside an alert's message box) ends.
+void frmMain::StopScan() {
+  KillTimer(Handle(), kWindowCheckTimer);
+  ++scan_round_;
+  tick_waiting_ = false;
+  engine_.StopJudging();
+}
+
+// The worker walks; this thread judges the whole snapshot in one handler, so no
+// message is handled in the middle of a walk. One walk at a time: a tick that comes
+// during one starts the next walk as soon as it has been judged, as a timer overrun
+// by a long tick fires again at once.
 void frmMain::tmrWindowCheck_Timer() {
-  engine_.Tick();
-  SyncViews();
+  if (walk_pending_) {
+    tick_waiting_ = true;
+    return;
+  }
+  walk_pending_ = true;
+  walk_round_ = scan_round_;
+  worker_->RequestSnapshot();
+}
+
+void frmMain::OnSnapshot() {
+  if (!walk_pending_) return;
+  if (walk_round_ == scan_round_) {
+    engine_.Judge(worker_->Snapshot());
+    SyncViews();
+  }
+  walk_pending_ = false;
+  if (std::exchange(tick_waiting_, false)) tmrWindowCheck_Timer();
 }
 
 void frmMain::OnLoggedBlock() {

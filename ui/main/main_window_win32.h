@@ -9,6 +9,7 @@
 
 #include "engine/blocking_state.h"
 #include "controls/host/control_host_win32.h"
+#include "engine/desktop_worker_win32.h"
 #include "engine/engine.h"
 #include "platform/form_win32.h"
 #include "platform/handles_win32.h"
@@ -48,6 +49,8 @@ class frmMain : public Window, private BlockListener, private ListCommandHost, p
   // A partly loaded list file is reported once the start has gone on, not in the
   // middle of it.
   static constexpr UINT kReportLoadMessage = WM_APP + 1;
+  // Posted by the desktop worker: a walk's snapshot is ready to be judged.
+  static constexpr UINT kSnapshotMessage = WM_APP + 2;
 
   explicit frmMain(ProgramPorts ports);
   ~frmMain() override;
@@ -117,8 +120,10 @@ class frmMain : public Window, private BlockListener, private ListCommandHost, p
   HICON CurrentTrayPicture() const;
   void UnloadStep();
   void HideMainWindow();
+  void StopScan();
 
   void tmrWindowCheck_Timer();
+  void OnSnapshot();
   void tmrAnimate_Timer();
   void OnControlCommand(int id, int code);
   // A skinned button was clicked.
@@ -149,6 +154,12 @@ class frmMain : public Window, private BlockListener, private ListCommandHost, p
   SecondaryWindowHolder<HelpWindow> help_;
   SettingsWindows settings_windows_{*this, {ports_.settings, ports_.startup, ports_.lists, ports_.boxes}};
   std::string load_report_;
+  std::unique_ptr<DesktopWorker> worker_;
+  bool walk_pending_ = false;
+  bool tick_waiting_ = false;
+  // Raised whenever blocking stops, so a walk asked for before is not judged.
+  unsigned scan_round_ = 0;
+  unsigned walk_round_ = 0;
 
   ListBoxControl popups_view_;
   ListBoxControl removes_view_;

@@ -15,7 +15,8 @@ WindowThread::~WindowThread() {
   thread_.join();
 }
 
-void WindowThread::Flush() const { SendMessageA(handles_.front(), WM_NULL, 0, 0); }
+// Sent messages overtake posted ones: the thread empties its queue before it answers.
+void WindowThread::Flush() const { SendMessageA(handles_.front(), kFlushMessage, 0, 0); }
 
 LRESULT CALLBACK WindowThread::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   auto* self = reinterpret_cast<WindowThread*>(GetWindowLongPtrA(window, GWLP_USERDATA));
@@ -23,6 +24,11 @@ LRESULT CALLBACK WindowThread::Procedure(HWND window, UINT message, WPARAM wpara
     for (std::size_t index = 0; index < self->handles_.size(); ++index) {
       if (self->handles_[index] == window) ++self->closes_[index];
     }
+    return 0;
+  }
+  if (message == kFlushMessage) {
+    MSG posted;
+    while (PeekMessageA(&posted, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&posted);
     return 0;
   }
   return DefWindowProcA(window, message, wparam, lparam);

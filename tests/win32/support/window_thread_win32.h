@@ -28,6 +28,7 @@ class WindowThread {
   void Flush() const;
 
  private:
+  static constexpr UINT kFlushMessage = WM_APP;
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   void Run();
 
