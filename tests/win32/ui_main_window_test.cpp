@@ -303,8 +303,11 @@ TEST_F(MainWindowTest, IconsAreLoadedAtTheSizesOfTheWindowsDpiAndTheTrayKeepsIts
   for (const auto& row : rows) {
     RECT place{};
     GetWindowRect(window.Handle(), &place);
-    SendMessageA(window.Handle(), kDpiChangedMessage, MAKEWPARAM(row.dpi, row.dpi), reinterpret_cast<LPARAM>(&place));
-    auto icon = [&](WPARAM which) { return reinterpret_cast<HICON>(SendMessageA(window.Handle(), WM_GETICON, which, 0)); };
+    SendMessageA(window.Handle(), kDpiChangedMessage, MAKEWPARAM(row.dpi, row.dpi),
+                 reinterpret_cast<LPARAM>(&place));
+    auto icon = [&](WPARAM which) {
+      return reinterpret_cast<HICON>(SendMessageA(window.Handle(), WM_GETICON, which, 0));
+    };
     EXPECT_EQ(IconWidth(icon(ICON_BIG)), row.big) << row.dpi;
     EXPECT_EQ(IconWidth(icon(ICON_SMALL)), row.small) << row.dpi;
     EXPECT_EQ(window.TrayRecord().icon, Value(window.Pictures().red_img.Get())) << row.dpi;

@@ -394,8 +394,8 @@ DrawIcon MoonPicture(double terminator, bool glowing) {
       const double dx = x - c, dy = y - c;
       const double half_chord = std::sqrt(std::max(0.0, r * r - dy * dy));
       if (dx <= terminator * half_chord) return shadow;
-      const bool in_crater =
-          Circle(20 * s, 11 * s, 2.6 * s)(x, y) || Circle(13 * s, 19 * s, 3.2 * s)(x, y) || Circle(21 * s, 21 * s, 1.8 * s)(x, y);
+      const bool in_crater = Circle(20 * s, 11 * s, 2.6 * s)(x, y) || Circle(13 * s, 19 * s, 3.2 * s)(x, y) ||
+                             Circle(21 * s, 21 * s, 1.8 * s)(x, y);
       return in_crater ? crater : lit;
     });
   };

@@ -53,7 +53,8 @@ TrayPictures::TrayPictures(int size)
   static constexpr int kFrames[] = {IDI_GREEN_IMG, IDI_MOON_1, IDI_MOON_2, IDI_MOON_3,
                                     IDI_MOON_4,    IDI_MOON_5, IDI_MOON_5, IDI_GREEN_IMG};
   static_assert(std::size(kFrames) == StatusAnimation::kFrameCount);
-  for (int frame = 0; frame < StatusAnimation::kFrameCount; ++frame) imgMoon[frame] = LoadPicture(kFrames[frame], size);
+  for (int frame = 0; frame < StatusAnimation::kFrameCount; ++frame)
+    imgMoon[frame] = LoadPicture(kFrames[frame], size);
 }
 
 HICON TrayPictures::Counterpart(const TrayPictures& other, HICON picture) const {
