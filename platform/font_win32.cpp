@@ -22,6 +22,14 @@ int WindowDpi(HWND window) {
   return dpi > 0 ? dpi : ScreenDpi();
 }
 
+int SystemMetricForDpi(int index, int dpi) {
+  using GetSystemMetricsForDpiFunction = int(WINAPI*)(int, UINT);
+  static const auto get_metric = reinterpret_cast<GetSystemMetricsForDpiFunction>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("user32.dll"), "GetSystemMetricsForDpi")));
+  if (get_metric) return get_metric(index, UINT(dpi));
+  return MulDiv(GetSystemMetrics(index), dpi, ScreenDpi());
+}
+
 HFONT CreateFontFromDescription(const FontDescription& definition, int dpi) {
   LOGFONTA font{};
   // A negative height asks for the character height, which is what points measure.

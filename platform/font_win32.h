@@ -12,6 +12,9 @@ int ScreenDpi();
 // The dpi `window` lays out at: its monitor's where Windows tells it (10 and later),
 // the screen's otherwise.
 int WindowDpi(HWND window);
+// A system metric (SM_CXICON, say) at `dpi`: Windows' own figure where it has one
+// per dpi (10 and later), the 96-dpi figure scaled otherwise.
+int SystemMetricForDpi(int index, int dpi);
 // The message Windows sends a window whose dpi changes (WM_DPICHANGED), which these
 // headers, aimed at XP, do not define.
 constexpr UINT kDpiChangedMessage = 0x02E0;

@@ -271,7 +271,7 @@ TEST_F(MainWindowTest, LoadStepRunsInOrderAndLeavesTheWindowHiddenAndCentred) {
   GetClientRect(window.Handle(), &client);
   EXPECT_EQ(client.right, TwipsToPixels(6690, ScreenDpi()));
   EXPECT_EQ(client.bottom, TwipsToPixels(4110, ScreenDpi()));
-  EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(window.Handle(), WM_GETICON, ICON_BIG, 0)),
+  EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(window.Handle(), WM_GETICON, ICON_SMALL, 0)),
             window.Pictures().green_img.Get());
 
   ASSERT_EQ(services.tray_calls.size(), 1u);
@@ -280,6 +280,39 @@ TEST_F(MainWindowTest, LoadStepRunsInOrderAndLeavesTheWindowHiddenAndCentred) {
   EXPECT_EQ(added.icon, Value(window.Pictures().green_img.Get()));
   EXPECT_STREQ(added.tip, "HushWall");
   EXPECT_EQ(SendMessageA(window.ControlHandle("lstRemoves"), LB_GETCOUNT, 0, 0), 1);
+}
+
+int IconWidth(HICON icon) {
+  ICONINFO info{};
+  if (!icon || !GetIconInfo(icon, &info)) return 0;
+  BITMAP colour{};
+  GetObjectA(info.hbmColor, sizeof colour, &colour);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  return colour.bmWidth;
+}
+
+TEST_F(MainWindowTest, IconsAreLoadedAtTheSizesOfTheWindowsDpiAndTheTrayKeepsItsPicture) {
+  Load();
+  window.Disable();
+  const struct {
+    int dpi, big, small;
+  } rows[] = {{192, 64, 32}, {120, 40, 20}, {96, 32, 16}};
+  for (const auto& row : rows) {
+    RECT place{};
+    GetWindowRect(window.Handle(), &place);
+    SendMessageA(window.Handle(), kDpiChangedMessage, MAKEWPARAM(row.dpi, row.dpi),
+                 reinterpret_cast<LPARAM>(&place));
+    auto icon = [&](WPARAM which) {
+      return reinterpret_cast<HICON>(SendMessageA(window.Handle(), WM_GETICON, which, 0));
+    };
+    EXPECT_EQ(IconWidth(icon(ICON_BIG)), row.big) << row.dpi;
+    EXPECT_EQ(IconWidth(icon(ICON_SMALL)), row.small) << row.dpi;
+    EXPECT_EQ(window.TrayRecord().icon, Value(window.Pictures().red_img.Get())) << row.dpi;
+    EXPECT_EQ(services.tray_calls.back().record.icon, window.TrayRecord().icon) << "shown at once";
+    EXPECT_EQ(IconWidth(window.Pictures().red_img.Get()), row.small) << row.dpi;
+    EXPECT_EQ(IconWidth(window.Pictures().imgMoon[3].Get()), row.small) << row.dpi;
+  }
 }
 
 // The window is hidden and the sound option on at every real start, so the switch

@@ -1,5 +1,5 @@
 // The program's pictures: the splash (a brick shield before a crenellated wall with
-// the name written in strokes) and the 32 x 32 icons of the notification area.
+// the name written in strokes) and the icons of the window and the notification area.
 // Shapes are sampled 4 x 4 per pixel: edges between two shapes are smoothed, while
 // the outline against the key colour (splash) or transparency (icons) stays hard,
 // since those pixels are either in the window or out of it.
@@ -322,73 +322,95 @@ resgen::Bytes MakeAboutPicture() {
 
 // ---- the icons ----
 
-constexpr int kIconSize = 32;
+// Each icon is drawn at every size Windows asks for between 100 and 200 %: the
+// shapes are laid out on a 32-unit grid and drawn at `size` pixels.
+constexpr int kIconSizes[] = {16, 20, 24, 32, 40, 48, 64};
+// Larger ones are stored as PNG, which the Windows that ask for them read.
+constexpr int kLargestBmpIcon = 32;
 
-void DrawShieldIcon(Canvas& canvas, Colour rim, Colour light, Colour dark) {
-  const Box all{0, 0, kIconSize, kIconSize};
-  canvas.Fill(all, Shield(16, 1, 14, 30), Solid(rim));
+struct IconGrid {
+  int size;
+  double s = size / 32.0;  // pixels per unit
+  Box All() const { return {0, 0, size, size}; }
+  // A rim or an offset stays at least one pixel wide in the small sizes.
+  double Line(double units) const { return std::max(units * s, 1.0); }
+};
+
+using DrawIcon = std::function<void(Canvas&, const IconGrid&)>;
+
+void DrawShieldIcon(Canvas& canvas, const IconGrid& g, Colour rim, Colour light, Colour dark) {
+  const double top = g.Line(1.6) + 1 * g.s, side = g.Line(1.6);
+  canvas.Fill(g.All(), Shield(16 * g.s, 1 * g.s, 14 * g.s, 30 * g.s), Solid(rim));
   // Lighter on the left half, as if lit from the left.
-  canvas.Fill(all, Shield(16, 2.6, 12.4, 26.6), [light, dark](double x, double y) {
-    const Colour base = VerticalGradient(light, dark, 3, 28)(x, y);
-    return x < 16 ? Mix(base, Colour{255, 255, 255}, 0.18) : base;
-  });
+  const double mid = 16 * g.s;
+  canvas.Fill(g.All(), Shield(mid, top, 14 * g.s - side, 29.2 * g.s - top),
+              [light, dark, g, mid](double x, double y) {
+                const Colour base = VerticalGradient(light, dark, 3 * g.s, 28 * g.s)(x, y);
+                return x < mid ? Mix(base, Colour{255, 255, 255}, 0.18) : base;
+              });
 }
 
-resgen::Bytes IconFile(const Canvas& canvas) {
-  std::vector<bool> opaque;
-  resgen::Image image = canvas.ToImage(0, &opaque);
-  return resgen::Ico32(image, opaque);
+// A white mark with a dark shadow below and right of it.
+void DrawMark(Canvas& canvas, const IconGrid& g, Stroke mark, double radius, Colour shadow) {
+  const double offset = g.Line(1);
+  canvas.Fill(g.All(), Strokes({mark}, offset, offset, g.s, radius * g.s), Solid(shadow));
+  canvas.Fill(g.All(), Strokes({mark}, 0, 0, g.s, radius * g.s), Solid({255, 255, 255}));
 }
 
-Canvas EnabledPicture() {
-  Canvas canvas(kIconSize, kIconSize);
-  DrawShieldIcon(canvas, {14, 56, 26}, {104, 214, 112}, {28, 128, 52});
-  const Box all{0, 0, kIconSize, kIconSize};
-  canvas.Fill(all, Strokes({{{9, 16.5}, {14, 21.5}, {23, 10.5}}}, 1, 1, 1, 2.1), Solid({10, 60, 24}));
-  canvas.Fill(all, Strokes({{{9, 16.5}, {14, 21.5}, {23, 10.5}}}, 0, 0, 1, 2.1), Solid({255, 255, 255}));
-  return canvas;
+resgen::Bytes IconFromDrawing(const DrawIcon& draw) {
+  std::vector<resgen::IconEntry> entries;
+  for (int size : kIconSizes) {
+    Canvas canvas(size, size);
+    draw(canvas, IconGrid{size});
+    resgen::IconEntry entry{canvas.ToImage(0, nullptr), {}, size > kLargestBmpIcon};
+    canvas.ToImage(0, &entry.opaque);
+    entries.push_back(std::move(entry));
+  }
+  return resgen::IconFile(entries);
 }
 
-Canvas DisabledPicture() {
-  Canvas canvas(kIconSize, kIconSize);
-  DrawShieldIcon(canvas, {70, 14, 14}, {240, 96, 84}, {164, 28, 28});
-  const Box all{0, 0, kIconSize, kIconSize};
-  canvas.Fill(all, Strokes({{{9.5, 15}, {22.5, 15}}}, 1, 1, 1, 2.4), Solid({80, 10, 10}));
-  canvas.Fill(all, Strokes({{{9.5, 15}, {22.5, 15}}}, 0, 0, 1, 2.4), Solid({255, 255, 255}));
-  return canvas;
+void EnabledPicture(Canvas& canvas, const IconGrid& g) {
+  DrawShieldIcon(canvas, g, {14, 56, 26}, {104, 214, 112}, {28, 128, 52});
+  DrawMark(canvas, g, {{9, 16.5}, {14, 21.5}, {23, 10.5}}, 2.1, {10, 60, 24});
+}
+
+void DisabledPicture(Canvas& canvas, const IconGrid& g) {
+  DrawShieldIcon(canvas, g, {70, 14, 14}, {240, 96, 84}, {164, 28, 28});
+  DrawMark(canvas, g, {{9.5, 15}, {22.5, 15}}, 2.4, {80, 10, 10});
 }
 
 // A waxing moon: `terminator` runs from 1 (dark) through 0 (half) to -1 (full).
-Canvas MoonPicture(double terminator, bool glowing) {
-  Canvas canvas(kIconSize, kIconSize);
-  const Box all{0, 0, kIconSize, kIconSize};
-  constexpr double c = 16, r = 12.5;
-  if (glowing) {
-    canvas.Fill(all, Circle(c, c, 15.6), Solid({255, 214, 110}));
-    canvas.Fill(all, Circle(c, c, 14.6), Solid({255, 238, 170}));
-  }
-  canvas.Fill(all, Circle(c, c, r + 1.2), Solid({16, 22, 44}));
-  const Colour shadow{44, 54, 92}, lit{252, 236, 168}, crater{226, 204, 132};
-  canvas.Fill(all, Circle(c, c, r), [=](double x, double y) {
-    const double dx = x - c, dy = y - c;
-    const double half_chord = std::sqrt(std::max(0.0, r * r - dy * dy));
-    if (dx <= terminator * half_chord) return shadow;
-    const bool in_crater = Circle(20, 11, 2.6)(x, y) || Circle(13, 19, 3.2)(x, y) || Circle(21, 21, 1.8)(x, y);
-    return in_crater ? crater : lit;
-  });
-  return canvas;
+DrawIcon MoonPicture(double terminator, bool glowing) {
+  return [=](Canvas& canvas, const IconGrid& g) {
+    const double c = 16 * g.s, r = 12.5 * g.s;
+    if (glowing) {
+      canvas.Fill(g.All(), Circle(c, c, 15.6 * g.s), Solid({255, 214, 110}));
+      canvas.Fill(g.All(), Circle(c, c, 15.6 * g.s - g.Line(1)), Solid({255, 238, 170}));
+    }
+    canvas.Fill(g.All(), Circle(c, c, r + g.Line(1.2)), Solid({16, 22, 44}));
+    const Colour shadow{44, 54, 92}, lit{252, 236, 168}, crater{226, 204, 132};
+    const double s = g.s;
+    canvas.Fill(g.All(), Circle(c, c, r), [=](double x, double y) {
+      const double dx = x - c, dy = y - c;
+      const double half_chord = std::sqrt(std::max(0.0, r * r - dy * dy));
+      if (dx <= terminator * half_chord) return shadow;
+      const bool in_crater = Circle(20 * s, 11 * s, 2.6 * s)(x, y) || Circle(13 * s, 19 * s, 3.2 * s)(x, y) ||
+                             Circle(21 * s, 21 * s, 1.8 * s)(x, y);
+      return in_crater ? crater : lit;
+    });
+  };
 }
 
-resgen::Bytes MakeEnabled() { return IconFile(EnabledPicture()); }
-resgen::Bytes MakeDisabled() { return IconFile(DisabledPicture()); }
-resgen::Bytes MakeMoon1() { return IconFile(MoonPicture(0.55, false)); }
-resgen::Bytes MakeMoon2() { return IconFile(MoonPicture(0.0, false)); }
-resgen::Bytes MakeMoon3() { return IconFile(MoonPicture(-0.55, false)); }
-resgen::Bytes MakeMoon4() { return IconFile(MoonPicture(-1.0, false)); }
-resgen::Bytes MakeMoon5() { return IconFile(MoonPicture(-1.0, true)); }
+resgen::Bytes MakeEnabled() { return IconFromDrawing(EnabledPicture); }
+resgen::Bytes MakeDisabled() { return IconFromDrawing(DisabledPicture); }
+resgen::Bytes MakeMoon1() { return IconFromDrawing(MoonPicture(0.55, false)); }
+resgen::Bytes MakeMoon2() { return IconFromDrawing(MoonPicture(0.0, false)); }
+resgen::Bytes MakeMoon3() { return IconFromDrawing(MoonPicture(-0.55, false)); }
+resgen::Bytes MakeMoon4() { return IconFromDrawing(MoonPicture(-1.0, false)); }
+resgen::Bytes MakeMoon5() { return IconFromDrawing(MoonPicture(-1.0, true)); }
 
 // Frames 0 and 7 of the animation are the enabled picture and frame 6 repeats
-// frame 5: the resource script names those files twice.
+// frame 5: the program loads those pictures twice.
 resgen::Registration splash("splash.png", MakeSplash);
 resgen::Registration about("about.png", MakeAboutPicture);
 resgen::Registration enabled("green.ico", MakeEnabled);

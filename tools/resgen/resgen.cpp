@@ -83,13 +83,16 @@ void PutChunk(Bytes& out, const char* type, const Bytes& data) {
 }
 }  // namespace
 
-Bytes Png24(const Image& image) {
+namespace {
+// 8-bit RGB, or RGBA with `opaque` giving the alpha (255 or 0).
+Bytes Png(const Image& image, const std::vector<bool>* opaque) {
   Bytes rows;
   for (int y = 0; y < image.height; ++y) {
     rows.push_back(0);  // filter type: none
     for (int x = 0; x < image.width; ++x) {
       const std::uint32_t p = image.At(x, y);
       rows.insert(rows.end(), {std::uint8_t(p >> 16), std::uint8_t(p >> 8), std::uint8_t(p)});
+      if (opaque) rows.push_back((*opaque)[std::size_t(y) * image.width + x] ? 255 : 0);
     }
   }
   uLongf packed_size = compressBound(uLong(rows.size()));
@@ -100,7 +103,8 @@ Bytes Png24(const Image& image) {
   Bytes header;
   PutBe32(header, image.width);
   PutBe32(header, image.height);
-  header.insert(header.end(), {8, 2, 0, 0, 0});  // 8 bits, RGB, deflate, the one filter method, no interlace
+  // 8 bits, RGB (2) or RGBA (6), deflate, the one filter method, no interlace
+  header.insert(header.end(), {8, std::uint8_t(opaque ? 6 : 2), 0, 0, 0});
   Bytes out{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
   PutChunk(out, "IHDR", header);
   PutChunk(out, "IDAT", packed);
@@ -108,21 +112,11 @@ Bytes Png24(const Image& image) {
   return out;
 }
 
-Bytes Ico32(const Image& image, const std::vector<bool>& opaque) {
+// The image as an icon stores it: a 32-bit DIB with alpha, twice the height to
+// count the AND mask that follows it.
+Bytes IconDib(const Image& image, const std::vector<bool>& opaque) {
   const std::uint32_t mask_stride = ((image.width + 31) / 32) * 4;
-  const std::uint32_t image_size = 40 + image.width * image.height * 4 + mask_stride * image.height;
   Bytes out;
-  PutLe16(out, 0);
-  PutLe16(out, 1);
-  PutLe16(out, 1);
-  out.push_back(image.width & 255);
-  out.push_back(image.height & 255);
-  out.push_back(0);
-  out.push_back(0);
-  PutLe16(out, 1);
-  PutLe16(out, 32);
-  PutLe32(out, image_size);
-  PutLe32(out, 22);
   PutLe32(out, 40);
   PutLe32(out, image.width);
   PutLe32(out, image.height * 2);
@@ -148,6 +142,34 @@ Bytes Ico32(const Image& image, const std::vector<bool>& opaque) {
     }
     out.insert(out.end(), row.begin(), row.end());
   }
+  return out;
+}
+}  // namespace
+
+Bytes Png24(const Image& image) { return Png(image, nullptr); }
+
+Bytes IconFile(const std::vector<IconEntry>& entries) {
+  std::vector<Bytes> data;
+  for (const IconEntry& entry : entries)
+    data.push_back(entry.png ? Png(entry.image, &entry.opaque) : IconDib(entry.image, entry.opaque));
+  Bytes out;
+  PutLe16(out, 0);
+  PutLe16(out, 1);
+  PutLe16(out, unsigned(entries.size()));
+  std::uint32_t offset = 6 + 16 * std::uint32_t(entries.size());
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const Image& image = entries[i].image;
+    out.push_back(image.width & 255);  // 0 stands for 256
+    out.push_back(image.height & 255);
+    out.push_back(0);
+    out.push_back(0);
+    PutLe16(out, 1);
+    PutLe16(out, 32);
+    PutLe32(out, std::uint32_t(data[i].size()));
+    PutLe32(out, offset);
+    offset += std::uint32_t(data[i].size());
+  }
+  for (const Bytes& bytes : data) out.insert(out.end(), bytes.begin(), bytes.end());
   return out;
 }
 

@@ -48,9 +48,16 @@ Bytes Bmp24(const Image& image);
 // A .png file, 8-bit RGB without filtering (the smallest result for these
 // pictures) and without colour-space chunks, so decoders give the pixels unchanged.
 Bytes Png24(const Image& image);
-// A Windows .ico file with one 32 x 32 (or any size) 32-bit image with alpha taken
-// from `opaque` (false = transparent, AND-mask bit set).
-Bytes Ico32(const Image& image, const std::vector<bool>& opaque);
+// One picture of an icon file: `opaque` gives the alpha (false = transparent).
+// Stored as a 32-bit DIB with an AND mask, which every Windows reads, or as a PNG,
+// which is smaller and which Vista and later read.
+struct IconEntry {
+  Image image;
+  std::vector<bool> opaque;
+  bool png = false;
+};
+// A Windows .ico file holding the entries in the given order.
+Bytes IconFile(const std::vector<IconEntry>& entries);
 
 void PutLe16(Bytes& out, unsigned value);
 void PutLe32(Bytes& out, std::uint32_t value);

@@ -21,9 +21,9 @@ constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT;
 constexpr char kTrayOwnerProperty[] = "HushWall.frmMain";
 
 // Not shared: each picture is this window's own, destroyed with it.
-Icon LoadPicture(int id) {
+Icon LoadPicture(int id, int size) {
   return Icon(static_cast<HICON>(
-      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR)));
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
 }
 
 void AppendEntries(HMENU menu, const Menu& entries) {
@@ -49,9 +49,23 @@ const Layout& ButtonLayout() {
 
 }  // namespace
 
-TrayPictures::TrayPictures()
-    : green_img(LoadPicture(IDI_GREEN_IMG)), red_img(LoadPicture(IDI_RED_IMG)) {
-  for (int frame = 0; frame < IDI_MOON_COUNT; ++frame) imgMoon[frame] = LoadPicture(IDI_MOON_0 + frame);
+TrayPictures::TrayPictures(int size)
+    : green_img(LoadPicture(IDI_GREEN_IMG, size)), red_img(LoadPicture(IDI_RED_IMG, size)) {
+  // The animation starts and ends on the enabled picture and holds its brightest frame.
+  static constexpr int kFrames[] = {IDI_GREEN_IMG, IDI_MOON_1, IDI_MOON_2, IDI_MOON_3,
+                                    IDI_MOON_4,    IDI_MOON_5, IDI_MOON_5, IDI_GREEN_IMG};
+  static_assert(std::size(kFrames) == StatusAnimation::kFrameCount);
+  for (int frame = 0; frame < StatusAnimation::kFrameCount; ++frame)
+    imgMoon[frame] = LoadPicture(kFrames[frame], size);
+}
+
+HICON TrayPictures::Counterpart(const TrayPictures& other, HICON picture) const {
+  if (!picture) return nullptr;
+  if (picture == other.green_img.Get()) return green_img.Get();
+  if (picture == other.red_img.Get()) return red_img.Get();
+  for (std::size_t frame = 0; frame < imgMoon.size(); ++frame)
+    if (picture == other.imgMoon[frame].Get()) return imgMoon[frame].Get();
+  return nullptr;
 }
 
 frmMain::frmMain(ProgramPorts ports)
@@ -77,7 +91,7 @@ UINT frmMain::ShowInstanceMessage() {
 
 void frmMain::Load() {
   RegisterClassOnce(kClassName, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
-                    pictures_.green_img.Get());
+                    LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_GREEN_IMG)));  // shared
   taskbar_created_ = RegisterWindowMessageA("TaskbarCreated");
   HMENU menu_bar = CreateMenu();
   HMENU file = CreatePopupMenu();
@@ -87,8 +101,6 @@ void frmMain::Load() {
                                        kMainExStyle, true);
   Create(kClassName, kMainCaption, kMainStyle, kMainExStyle, CW_USEDEFAULT, CW_USEDEFAULT,
          outer.cx, outer.cy, nullptr, menu_bar);
-  SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(pictures_.green_img.Get()));
-  SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(pictures_.green_img.Get()));
   CreateControls();
   TabStopsOnlyIn("Frame3");  // the blocked pane lies on top of the other two
   EnableDialogKeys();
@@ -110,22 +122,43 @@ void frmMain::CreateControls() {
   removes_view_.Attach(ControlHandle("lstRemoves"));
   blocked_view_.Attach(ControlHandle("lstBlocked"));
 
-  auto hold = [&](const char* name, HICON picture) {
-    SendMessageA(ControlHandle(name), STM_SETICON, reinterpret_cast<WPARAM>(picture), 0);
-  };
-  hold("green_img", pictures_.green_img.Get());
-  hold("red_img", pictures_.red_img.Get());
-  static constexpr const char* kMoonNames[] = {"imgMoon(0)", "imgMoon(1)", "imgMoon(2)",
-                                               "imgMoon(3)", "imgMoon(4)", "imgMoon(5)",
-                                               "imgMoon(6)", "imgMoon(7)"};
-  for (int frame = 0; frame < StatusAnimation::kFrameCount; ++frame)
-    hold(kMoonNames[frame], pictures_.imgMoon[frame].Get());
+  DpiChanged(dpi);
 
   // The shell reports the icon's mouse activity to this hidden check box.
   HWND owner = TrayOwner();
   SetPropA(owner, kTrayOwnerProperty, this);
   tray_owner_default_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TrayOwnerProcedure)));
+}
+
+// The pictures at the sizes Windows asks for at `dpi`: the window's large and small
+// icons, and the tray's, which is the small size. The tray keeps showing the same
+// picture at the new size.
+void frmMain::DpiChanged(int dpi) {
+  const int small = SystemMetricForDpi(SM_CXSMICON, dpi);
+  TrayPictures fresh(small);
+  Icon big = LoadPicture(IDI_GREEN_IMG, SystemMetricForDpi(SM_CXICON, dpi));
+  SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.Get()));
+  SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(fresh.green_img.Get()));
+  if (HICON shown = fresh.Counterpart(pictures_, CurrentTrayPicture())) {
+    if (tray_icon_shown_)
+      ports_.tray.ChangeIcon(shown);
+    else
+      ports_.tray.StoreIcon(shown);
+  }
+  auto hold = [&](const char* name, HICON picture) {
+    SendMessageA(ControlHandle(name), STM_SETICON, reinterpret_cast<WPARAM>(picture), 0);
+  };
+  hold("green_img", fresh.green_img.Get());
+  hold("red_img", fresh.red_img.Get());
+  static constexpr const char* kMoonNames[] = {"imgMoon(0)", "imgMoon(1)", "imgMoon(2)",
+                                               "imgMoon(3)", "imgMoon(4)", "imgMoon(5)",
+                                               "imgMoon(6)", "imgMoon(7)"};
+  for (int frame = 0; frame < StatusAnimation::kFrameCount; ++frame)
+    hold(kMoonNames[frame], fresh.imgMoon[frame].Get());
+  // The old pictures go once nothing shows them.
+  pictures_ = std::move(fresh);
+  big_icon_ = std::move(big);
 }
 
 void frmMain::LoadStep() {

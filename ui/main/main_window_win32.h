@@ -31,7 +31,11 @@ namespace hushwall {
 
 // The icon pictures: the enabled and disabled pictures and the animation frames.
 struct TrayPictures {
-  TrayPictures();
+  TrayPictures() = default;
+  // Every picture at `size` x `size` pixels.
+  explicit TrayPictures(int size);
+  // This set's picture standing where `picture` stands in `other`; null for none.
+  HICON Counterpart(const TrayPictures& other, HICON picture) const;
 
   Icon green_img;
   Icon red_img;
@@ -95,6 +99,7 @@ class frmMain : public Window, private BlockListener, private ListCommandHost, p
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  void DpiChanged(int dpi) override;
 
  private:
   void OnLoggedBlock() override;
@@ -143,7 +148,8 @@ class frmMain : public Window, private BlockListener, private ListCommandHost, p
   BlockingEngine engine_;
   PictureBox default_skin_;  // MyButtonDefSkin, below the visible area
   ControlHostWin32 host_;     // the controls, the skinned buttons among them
-  TrayPictures pictures_;
+  TrayPictures pictures_;  // at the small-icon size, as the tray and the title bar show them
+  Icon big_icon_;
   bool tray_icon_shown_ = false;
   StatusAnimation animation_;
   Menu file_menu_ = MakeFileMenu();
