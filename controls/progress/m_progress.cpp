@@ -315,6 +315,13 @@ void MProgress::SetFont(const FontDescription& value) {
   if (!manual_refresh_) PaintBar();
 }
 
+void MProgress::FontScaleChanged() {
+  window_.Face().SetFont(font_);
+  window_.Bar().SetFont(font_);
+  caption_stale_ = true;
+  if (!manual_refresh_) PaintBar();
+}
+
 void MProgress::SetManualRefresh(bool value) {
   manual_refresh_ = value;
   Notify("ManualRefresh");

@@ -82,6 +82,9 @@ class MProgress {
   void SetFadeStyle(std::int32_t value);
   const FontDescription& Font() const { return font_; }
   void SetFont(const FontDescription& value);
+  // The surfaces make their fonts at another scale now (the hosting window's dpi
+  // changed): the caption is measured and printed again. No property changes.
+  void FontScaleChanged();
   Colour ForeColor() const { return fore_color_; }
   void SetForeColor(Colour value);
   bool ManualRefresh() const { return manual_refresh_; }

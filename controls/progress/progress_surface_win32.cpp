@@ -94,7 +94,7 @@ void GdiProgressSurface::Reserve(std::int32_t width, std::int32_t height) {
 }
 
 void GdiProgressSurface::SetFont(const FontDescription& font) {
-  Font replacement(CreateFontFromDescription(font));
+  Font replacement(CreateFontFromDescription(font, dpi_));
   if (!replacement) Fail("Font");
   font_selection_.reset();
   font_ = std::move(replacement);

@@ -11,6 +11,7 @@
 
 #include "controls/progress/progress_interfaces.h"
 #include "platform/dib_win32.h"
+#include "platform/font_win32.h"
 #include "platform/gdi_win32.h"
 
 namespace hushwall {
@@ -29,6 +30,8 @@ class GdiProgressSurface : public ProgressSurface {
   void SetBackColour(Colour colour) override { back_colour_ = colour; }
   void SetTextColour(Colour colour) override { text_colour_ = colour; }
   void SetFont(const FontDescription& font) override;
+  // Fonts are made for a window at `dpi` dots per inch; the next SetFont takes it.
+  void SetDpi(int dpi) { dpi_ = dpi; }
   void Clear() override;
   void FillWith(Colour colour) override;
   Rgb Displayed(Colour colour) override;
@@ -66,6 +69,7 @@ class GdiProgressSurface : public ProgressSurface {
   Colour text_colour_ = 0;
   MemoryDc dc_;
   Font font_;
+  int dpi_ = ScreenDpi();
   DibSection dib_;
   std::uint32_t* pixels_ = nullptr;
   // Declared last: put back before the bitmap and the font go.

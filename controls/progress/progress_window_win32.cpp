@@ -201,6 +201,18 @@ void MProgressWindow::OnMouse(UINT message, WPARAM, LPARAM lparam) {
   }
 }
 
+// The caption's font at the hosting window's dpi; the bar and its fades already
+// follow the window's size in pixels.
+void MProgressWindow::SetDpi(int dpi) {
+  for (GdiProgressSurface* surface : {&face_, &bar_}) surface->SetDpi(dpi);
+  if (!ready_) return;
+  try {
+    core_.FontScaleChanged();
+  } catch (const ControlError&) {
+    // A font the system refuses keeps the old one, as a failed Font setting does.
+  }
+}
+
 void MProgressWindow::SetReaderName(std::string name) {
   reader_name_ = std::move(name);
   accessible_.Update();

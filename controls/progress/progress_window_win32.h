@@ -52,6 +52,7 @@ class MProgressWindow : public CustomControl,
 
   // The one paint entry (WM_PAINT and WM_PRINTCLIENT).
   void Paint(HDC target) override;
+  void SetDpi(int dpi) override;
   void HostShown() override;
 
  protected:

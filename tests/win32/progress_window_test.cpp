@@ -208,6 +208,16 @@ RECT InkBox(const DibSurface& image) {
   return box;
 }
 
+TEST_F(ProgressWindowTest, TheCaptionIsDrawnInAFontForTheHostingWindowsDpi) {
+  MProgressWindow& bar = MakeBar([](MProgress& core) { core.SetCaption("Tg"); }, 0);
+  Render(bar);
+  const int at_screen = bar.Core().CaptionHeight();
+  bar.SetDpi(2 * ScreenDpi());
+  Render(bar);
+  // Twice the height asked for; a bitmap face has no strike of exactly that size.
+  EXPECT_GT(bar.Core().CaptionHeight(), at_screen * 3 / 2);
+}
+
 TEST_F(ProgressWindowTest, BorderStylesUpToTwoMoveTheCaptionOnePixelRightAndDown) {
   MProgress* last = nullptr;
   const auto styled = [&](int style) {
