@@ -14,7 +14,7 @@ check "forced off, the plan runs 64-bit and says why 32-bit and the installer ar
 # Unforced, the probe's answer is exactly whether the kernel runs 32-bit code; the
 # plan follows it, and the probe leaves nothing behind.
 probe_dir=$(mktemp -d)
-TMPDIR=$probe_dir "$root/scripts/host-runs-32bit.sh"
+TMPDIR=$probe_dir env -u HUSHWALL_NO_WIN32 "$root/scripts/host-runs-32bit.sh"
 probe=$?
 check "the probe answers yes or no" yes "$([ $probe -le 1 ] && echo yes || echo "no ($probe)")"
 check "the probe leaves no file" "" "$(ls -A "$probe_dir")"
