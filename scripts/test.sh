@@ -37,21 +37,23 @@ started=$SECONDS
 took() { echo "== $1 took $((SECONDS - $2)) s"; }
 
 # Each Windows suite's Wine prefix is made while the programs build: making one is
-# mostly waiting for Wine's own services, not work for the compiler's cores.
-# (The installer's is a 64-bit prefix of its own, in build/installer-test.)
+# mostly waiting for Wine's own services, not work for the compiler's cores. The
+# installer's, a 64-bit prefix of its own in build/installer-test, is made while the
+# 32-bit tests run, so that fewer start-ups compete with the builds.
 declare -A prefix_job
+make_prefix() {  # make_prefix SUITE ARCH FOLDER
+  mkdir -p "$3"
+  ( . "$root/scripts/wine-env.sh" "$2" "$3"
+    "$root/scripts/wine-prefix.sh" && wineserver -w ) >"$3/prefix.log" 2>&1 &
+  prefix_job[$1]=$!
+}
 for step in "${plan[@]}"; do
   case $step in
-    "run "*)
-      suite=${step#run } arch=${step#run } folder=$build/${step#run }
-      [ "$suite" = installer ] && arch=win64 folder=$build/installer-test
-      mkdir -p "$folder"
-      ( . "$root/scripts/wine-env.sh" "$arch" "$folder"
-        "$root/scripts/wine-prefix.sh" && wineserver -w ) >"$folder/prefix.log" 2>&1 &
-      prefix_job[$suite]=$! ;;
+    "run win"*) make_prefix "${step#run }" "${step#run }" "$build/${step#run }" ;;
   esac
 done
 wait_for_prefix() {  # wait_for_prefix SUITE FOLDER
+  [ -n "${prefix_job[$1]:-}" ] || { echo "test.sh: no $1 Wine prefix was started" >&2; return 1; }
   wait "${prefix_job[$1]}" && return 0
   cat "$2/prefix.log" >&2
   echo "test.sh: the $1 Wine prefix could not be made" >&2
@@ -120,6 +122,8 @@ run_windows_suite() {
   check_program_size "$dir" || return 1
   took "$arch build" $phase
   [ "$arch" = win64 ] && [[ " ${plan[*]} " == *" run win32 "* ]] && build_in_background win32
+  [ "$arch" = win32 ] && [[ " ${plan[*]} " == *" run installer "* ]] &&
+    make_prefix installer win64 "$build/installer-test"
   wait_for_prefix "$arch" "$dir" || return 1
   phase=$SECONDS
   local failed=$dir/Testing/Temporary/LastTestsFailed.log
