@@ -33,6 +33,7 @@ fi
 
 "$root/scripts/install-deps.sh"
 mapfile -t plan < <(windows_plan)
+planned() { [[ " ${plan[*]} " == *" run $1 "* ]]; }  # planned SUITE: it runs on this host
 started=$SECONDS
 took() { echo "== $1 took $((SECONDS - $2)) s"; }
 
@@ -121,9 +122,8 @@ run_windows_suite() {
   build_suite "$arch" || return 1
   check_program_size "$dir" || return 1
   took "$arch build" $phase
-  [ "$arch" = win64 ] && [[ " ${plan[*]} " == *" run win32 "* ]] && build_in_background win32
-  [ "$arch" = win32 ] && [[ " ${plan[*]} " == *" run installer "* ]] &&
-    make_prefix installer win64 "$build/installer-test"
+  [ "$arch" = win64 ] && planned win32 && build_in_background win32
+  [ "$arch" = win32 ] && planned installer && make_prefix installer win64 "$build/installer-test"
   wait_for_prefix "$arch" "$dir" || return 1
   phase=$SECONDS
   local failed=$dir/Testing/Temporary/LastTestsFailed.log
@@ -175,7 +175,7 @@ for step in "${plan[@]}"; do
 done
 # Both programs must draw alike: every control look gives the same pixels.
 parity=("$build/win32/render-digests.txt" "$build/win64/render-digests.txt")
-if [ -s "${parity[0]}" ] && [ -s "${parity[1]}" ] && [[ " ${plan[*]} " == *"run win32"* ]]; then
+if [ -s "${parity[0]}" ] && [ -s "${parity[1]}" ] && planned win32; then
   if diff -u "${parity[@]}"; then
     echo "== win32 and win64 draw alike: $(wc -l <"${parity[0]}") control renders compared"
   else
