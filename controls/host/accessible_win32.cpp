@@ -193,8 +193,10 @@ LRESULT AccessibleLink::Handle(UINT message, WPARAM wparam, LPARAM lparam,
 
 LRESULT AccessibleLink::Answer(WPARAM wparam) {
   if (!object_) {
-    // Handing the object over marshals it, which needs COM on this thread.
-    CoInitialize(nullptr);
+    // Handing the object over marshals it, which needs COM on this thread, the
+    // program's one window thread; started once, it stays until the program ends.
+    static const bool com_started = SUCCEEDED(CoInitialize(nullptr));
+    (void)com_started;
     object_ = new ReaderObject(window_.Handle(), control_);
   }
   return LresultFromObject(kIidAccessible, wparam, static_cast<IAccessible*>(object_));
